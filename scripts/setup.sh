@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs what is missing (Debian/Ubuntu), then configures and builds Radixon.
+# Usage: scripts/setup.sh [--with-tests] ; safe to run again.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build="${RADIXON_BUILD_DIR:-$root/build}"
+
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgmp-dev fonts-dejavu-core)
+if [[ "${1:-}" == "--with-tests" ]]; then
+    packages+=(xvfb openbox x11-utils xdotool)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+    sudo=""
+    [[ $(id -u) -ne 0 ]] && sudo="sudo"
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${RADIXON_BUILD_TYPE:-RelWithDebInfo}" >/dev/null
+cmake --build "$build" -j"$(nproc)"
