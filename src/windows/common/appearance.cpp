@@ -1,0 +1,93 @@
+#include "windows/common/appearance.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOptionGroupBox>
+#include <QStyleFactory>
+
+namespace radixon {
+
+namespace {
+
+// Rows of check boxes stand 14 pixels apart, so the indicator must stay within 13.
+// Frames carry their caption on the top border line, so that controls placed just
+// below the caption stay clear of the line.
+class CompactStyle : public QProxyStyle {
+public:
+    CompactStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option,
+                         SubControl part, const QWidget *widget) const override
+    {
+        const auto *frame = qstyleoption_cast<const QStyleOptionGroupBox *>(option);
+        if (control != CC_GroupBox || !frame)
+            return QProxyStyle::subControlRect(control, option, part, widget);
+        const int captionHeight = frame->fontMetrics.height();
+        switch (part) {
+        case SC_GroupBoxFrame:
+            return frame->rect.adjusted(0, captionHeight / 2, 0, 0);
+        case SC_GroupBoxContents:
+            return frame->rect.adjusted(2, captionHeight, -2, -2);
+        case SC_GroupBoxLabel:
+            return {frame->rect.left() + 6, frame->rect.top(),
+                    frame->fontMetrics.horizontalAdvance(frame->text) + 4, captionHeight};
+        default:
+            return QProxyStyle::subControlRect(control, option, part, widget);
+        }
+    }
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
+                            QPainter *painter, const QWidget *widget) const override
+    {
+        const auto *frame = qstyleoption_cast<const QStyleOptionGroupBox *>(option);
+        if (control != CC_GroupBox || !frame) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        const QRect caption = subControlRect(control, option, SC_GroupBoxLabel, widget);
+        const QRectF border =
+            QRectF(subControlRect(control, option, SC_GroupBoxFrame, widget)).adjusted(0.5, 0.5, -0.5, -0.5);
+        painter->save();
+        QRegion outside(frame->rect);
+        if (!frame->text.isEmpty())
+            outside -= caption;
+        painter->setClipRegion(outside);
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(frame->palette.color(QPalette::Window).darker(135));
+        painter->drawRoundedRect(border, 2, 2);
+        painter->restore();
+        proxy()->drawItemText(painter, caption, Qt::AlignCenter | Qt::TextShowMnemonic,
+                              frame->palette, frame->state & State_Enabled, frame->text,
+                              QPalette::WindowText);
+    }
+
+    int pixelMetric(PixelMetric metric, const QStyleOption *option,
+                    const QWidget *widget) const override
+    {
+        switch (metric) {
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+            return 13;
+        case PM_CheckBoxLabelSpacing:
+            return 4;
+        default:
+            return QProxyStyle::pixelMetric(metric, option, widget);
+        }
+    }
+};
+
+} // namespace
+
+void applyAppearance(QApplication &app)
+{
+    app.setStyle(new CompactStyle);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/radixon/radixon-64.png")));
+    QFont font = QApplication::font();
+    font.setPixelSize(10);
+    QApplication::setFont(font);
+}
+
+} // namespace radixon

@@ -1,0 +1,70 @@
+#include "windows/common/bilingual.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QWidget>
+
+namespace radixon {
+
+namespace {
+
+QWidget *findTarget(QWidget *window, const char *objectName)
+{
+    if (window->objectName() == QLatin1String(objectName))
+        return window;
+    return window->findChild<QWidget *>(QLatin1String(objectName));
+}
+
+void setCaption(QWidget *control, const QString &text)
+{
+    if (auto *button = qobject_cast<QAbstractButton *>(control))
+        button->setText(text);
+    else if (auto *label = qobject_cast<QLabel *>(control))
+        label->setText(text);
+    else if (auto *frame = qobject_cast<QGroupBox *>(control))
+        frame->setTitle(text);
+}
+
+int captionWidthNeeded(const QWidget *control)
+{
+    // A frame's caption only has to fit its title bar; other controls their box.
+    if (auto *frame = qobject_cast<const QGroupBox *>(control))
+        return frame->fontMetrics().horizontalAdvance(frame->title()) + 16;
+    return control->sizeHint().width();
+}
+
+} // namespace
+
+void applyTexts(QWidget *window, const TextRow *rows, int count, bool greek)
+{
+    for (int i = 0; i < count; ++i) {
+        const TextRow &row = rows[i];
+        QWidget *target = findTarget(window, row.objectName);
+        if (!target)
+            continue;
+        const QString text = row.text.in(greek);
+        switch (row.role) {
+        case TextRole::Title: target->setWindowTitle(text); break;
+        case TextRole::Caption: setCaption(target, text); break;
+        case TextRole::ToolTip: target->setToolTip(text); break;
+        case TextRole::AccessibleName: target->setAccessibleName(text); break;
+        }
+    }
+}
+
+void widenToFitCaption(QWidget *control, int designedWidth)
+{
+    int width = qMax(designedWidth, captionWidthNeeded(control));
+    if (const QWidget *parent = control->parentWidget())
+        width = qMin(width, parent->width() - control->x() - 2);
+    control->resize(qMax(width, designedWidth), control->height());
+}
+
+bool captionFits(const QWidget *control)
+{
+    const int textHeight = control->fontMetrics().height();
+    return captionWidthNeeded(control) <= control->width() && textHeight <= control->height();
+}
+
+} // namespace radixon

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace radixon {
+
+// Every text of the interface exists in English and Greek; tables of these pairs
+// are the single source of a window's captions.
+struct TextPair {
+    const char *english;
+    const char *greek;
+
+    QString in(bool greekInterface) const
+    {
+        return QString::fromUtf8(greekInterface ? greek : english);
+    }
+};
+
+// Which property of a control a table row sets.
+enum class TextRole { Title, Caption, ToolTip, AccessibleName };
+
+struct TextRow {
+    const char *objectName; // the control, or the window itself
+    TextRole role;
+    TextPair text;
+};
+
+// Applies rows in order to `window` and the descendants named in them, in the
+// language the flag names. Rows naming a control that does not exist are skipped.
+void applyTexts(QWidget *window, const TextRow *rows, int count, bool greek);
+
+template <int N>
+void applyTexts(QWidget *window, const TextRow (&rows)[N], bool greek)
+{
+    applyTexts(window, rows, N, greek);
+}
+
+// Widens a captioned control (label, check box, button) whose caption does not fit
+// its box, never past its parent's right edge. Keeps the designed width otherwise.
+void widenToFitCaption(QWidget *control, int designedWidth);
+
+// True when the control's caption fits its box.
+bool captionFits(const QWidget *control);
+
+} // namespace radixon

@@ -1,0 +1,32 @@
+#pragma once
+
+class QWidget;
+
+namespace radixon {
+
+class Dialogs;
+class Form6;
+class QtMagneticDock;
+
+// The companion windows; each has a box in the main window's options, except About.
+enum class Companion { TemporaryList, ToDecimal, OtherBase, Lists, About };
+
+// What a companion window reaches in the main window.
+class CompanionHost {
+public:
+    virtual ~CompanionHost() = default;
+
+    // The interface language flag (the language box ticked means Greek), read when needed.
+    virtual bool greek() const = 0;
+    // The main window's "Always On Top" box.
+    virtual bool alwaysOnTop() const = 0;
+    virtual QWidget *mainWindow() = 0;
+    virtual QtMagneticDock &dock() = 0;
+    virtual Dialogs &dialogs() = 0;
+    // A companion window that unloads clears its box in the main window.
+    virtual void companionUnloading(Companion which) = 0;
+    // The temporary list window, loaded first when it is not open.
+    virtual Form6 &temporaryList() = 0;
+};
+
+} // namespace radixon

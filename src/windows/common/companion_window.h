@@ -1,0 +1,49 @@
+#pragma once
+
+#include "windows/common/companion_host.h"
+
+#include <QWidget>
+
+namespace radixon {
+
+// What every companion window shares: it opens through the open effect, closes
+// through the close effect, and stays alive until that effect has ended.
+class CompanionWindow : public QWidget {
+    Q_OBJECT
+public:
+    CompanionWindow(CompanionHost &host, Companion which, Qt::WindowFlags flags,
+                    QWidget *owner = nullptr);
+
+    // The load sequence: registration, language, place and open effect, each window
+    // in its own order. Called once, right after construction.
+    virtual void load() = 0;
+
+    Companion companion() const { return which; }
+    // True from the start of the unload sequence; such a window ignores further requests.
+    bool isUnloading() const { return unloading; }
+
+    // The unload sequence: the main window's box is cleared, the window leaves the
+    // docking manager (when registered) and plays the close effect, after which it
+    // is destroyed. Safe to call more than once.
+    void unload();
+
+signals:
+    void unloaded();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+    // Steps of the load sequences, in the order each window needs them.
+    void registerWithDock();
+    void playOpenEffect();
+
+    CompanionHost &host;
+
+private:
+    const Companion which;
+    bool unloading = false;
+    bool registered = false;
+    bool finished = false;
+};
+
+} // namespace radixon

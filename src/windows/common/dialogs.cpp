@@ -1,0 +1,32 @@
+#include "windows/common/dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace radixon {
+
+void QtDialogs::inform(QWidget *parent, const QString &title, const QString &text, Icon icon)
+{
+    QMessageBox box(icon == Icon::Information ? QMessageBox::Information : QMessageBox::NoIcon,
+                    title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool QtDialogs::askYesNo(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<QString> QtDialogs::saveFileName(QWidget *parent, const QString &title,
+                                               const QString &defaultName, const QString &filter)
+{
+    // The typed name is used as it stands: no default suffix is added.
+    const QString path = QFileDialog::getSaveFileName(parent, title, defaultName, filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
+} // namespace radixon

@@ -1,0 +1,51 @@
+#include "windows/common/number_text.h"
+
+#include "conversion/decimal.h"
+#include "conversion/to_radix.h"
+
+namespace radixon {
+
+namespace {
+
+std::string separatorOf(const QLocale &locale)
+{
+    return locale.decimalPoint().toStdString();
+}
+
+} // namespace
+
+std::optional<QString> decimalTextToRadix(const QString &text, int base, const QLocale &locale)
+{
+    if (base < 0 || base > 255)
+        return std::nullopt;
+    const std::optional<Decimal> value = parseDecimal(text.toStdString(), separatorOf(locale));
+    if (!value)
+        return std::nullopt;
+    const std::optional<std::string> digits = ToRadix2(*value, static_cast<std::uint8_t>(base));
+    if (!digits)
+        return std::nullopt;
+    return QString::fromStdString(*digits);
+}
+
+std::optional<std::uint8_t> baseFromText(const QString &text, const QLocale &locale)
+{
+    return parseBase(text.toStdString(), separatorOf(locale));
+}
+
+QString previewLine(const QString &text, const QLocale &locale)
+{
+    // Parsed once rather than per base: the result is the same and typing stays cheap.
+    const std::optional<Decimal> value = parseDecimal(text.toStdString(), separatorOf(locale));
+    QString line;
+    for (const std::uint8_t base : {2, 8, 16}) {
+        if (base != 2)
+            line += QLatin1String(" - ");
+        if (!value)
+            continue;
+        if (const std::optional<std::string> digits = ToRadix2(*value, base))
+            line += QString::fromStdString(*digits);
+    }
+    return line;
+}
+
+} // namespace radixon

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace radixon {
+
+// The engine reads numbers with the user's decimal separator; these adapt the
+// windows' texts to it.
+
+// `text`, a decimal number as the user typed it, in base `base` (0 and 1 fail).
+std::optional<QString> decimalTextToRadix(const QString &text, int base,
+                                          const QLocale &locale = QLocale());
+
+// The base typed into a base field: a number rounded half to even, 0 to 255.
+std::optional<std::uint8_t> baseFromText(const QString &text, const QLocale &locale = QLocale());
+
+// The live line under the main window's result: the number in bases 2, 8 and 16,
+// joined by " - "; a conversion that fails leaves its part empty.
+QString previewLine(const QString &text, const QLocale &locale = QLocale());
+
+} // namespace radixon
