@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+namespace radixon {
+
+// The digits of the decimal number `number` in the base typed as `base` (read in the
+// locale, rounded half to even); fails unless both are numbers, the number is not
+// negative and the base lies in 2 to 255.
+std::optional<QString> toBaseText(const QString &number, const QString &base,
+                                  const QLocale &locale = QLocale());
+
+} // namespace radixon
