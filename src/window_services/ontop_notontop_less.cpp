@@ -87,4 +87,12 @@ bool isOnTop(const QWidget *window)
     return window && window->window()->property(OnTopProperty).toBool();
 }
 
+void followOnTopBox(QWidget *window, bool ticked)
+{
+    if (ticked)
+        SetOnTop(window);
+    else
+        SetNotOnTop(window);
+}
+
 } // namespace radixon

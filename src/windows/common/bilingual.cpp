@@ -34,6 +34,19 @@ int captionWidthNeeded(const QWidget *control)
     return control->sizeHint().width();
 }
 
+// Controls only grow: a caption that fits in one language keeps the width the
+// other needed, and the layout stays still when the language changes back.
+void widenToFitCaption(QWidget *control)
+{
+    if (control->isWindow())
+        return;
+    const int designed = control->width();
+    int width = qMax(designed, captionWidthNeeded(control));
+    if (const QWidget *parent = control->parentWidget())
+        width = qMin(width, parent->width() - control->x() - 2);
+    control->resize(qMax(width, designed), control->height());
+}
+
 } // namespace
 
 void applyTexts(QWidget *window, const TextRow *rows, int count, bool greek)
@@ -46,19 +59,14 @@ void applyTexts(QWidget *window, const TextRow *rows, int count, bool greek)
         const QString text = row.text.in(greek);
         switch (row.role) {
         case TextRole::Title: target->setWindowTitle(text); break;
-        case TextRole::Caption: setCaption(target, text); break;
+        case TextRole::Caption:
+            setCaption(target, text);
+            widenToFitCaption(target);
+            break;
         case TextRole::ToolTip: target->setToolTip(text); break;
         case TextRole::AccessibleName: target->setAccessibleName(text); break;
         }
     }
-}
-
-void widenToFitCaption(QWidget *control, int designedWidth)
-{
-    int width = qMax(designedWidth, captionWidthNeeded(control));
-    if (const QWidget *parent = control->parentWidget())
-        width = qMin(width, parent->width() - control->x() - 2);
-    control->resize(qMax(width, designedWidth), control->height());
 }
 
 bool captionFits(const QWidget *control)

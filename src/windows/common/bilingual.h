@@ -28,7 +28,8 @@ struct TextRow {
 };
 
 // Applies rows in order to `window` and the descendants named in them, in the
-// language the flag names. Rows naming a control that does not exist are skipped.
+// language the flag names, widening any control whose new caption would not fit
+// (never past its container). Rows naming a control that does not exist are skipped.
 void applyTexts(QWidget *window, const TextRow *rows, int count, bool greek);
 
 template <int N>
@@ -36,10 +37,6 @@ void applyTexts(QWidget *window, const TextRow (&rows)[N], bool greek)
 {
     applyTexts(window, rows, N, greek);
 }
-
-// Widens a captioned control (label, check box, button) whose caption does not fit
-// its box, never past its parent's right edge. Keeps the designed width otherwise.
-void widenToFitCaption(QWidget *control, int designedWidth);
 
 // True when the control's caption fits its box.
 bool captionFits(const QWidget *control);

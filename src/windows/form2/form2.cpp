@@ -2,7 +2,7 @@
 
 #include "window_services/ontop_notontop_less.h"
 #include "window_services/qt_magnetic_dock.h"
-#include "windows/common/twips.h"
+#include "windows/common/layout.h"
 #include "windows/form2/form2_texts.h"
 #include "windows/form2/number_lines.h"
 #include "windows/form6/form6.h"
@@ -17,14 +17,6 @@ namespace radixon {
 
 namespace {
 
-// Creates a control at its designed place (twips, relative to its container).
-template <class Control>
-Control *place(Control *control, const char *name, QRect twips)
-{
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(twips);
-    return control;
-}
 
 // A list whose lines run down a column and on at the top of the next, each column
 // an equal share of the list's width; it scrolls sideways.
@@ -112,15 +104,12 @@ void Form2::connectSignals()
     }
     for (int i = 0; i < static_cast<int>(lists.size()); ++i)
         connect(lists[i], &QListWidget::itemDoubleClicked, this, [this, i] { sendLine(i); });
-    connect(Check2, &QCheckBox::toggled, this, &Form2::onTopChanged);
+    connect(Check2, &QCheckBox::toggled, this, [this](bool ticked) { followOnTopBox(this, ticked); });
 }
 
 void Form2::applyLanguage(bool greek)
 {
     applyTexts(this, form2::texts, greek);
-    widenToFitCaption(Check2, Check2->width());
-    for (QGroupBox *frame : {Frame1, Frame2, Frame3, Frame4})
-        widenToFitCaption(frame, frame->width());
 }
 
 void Form2::placeNearTopRight()
@@ -173,12 +162,5 @@ void Form2::sendLine(int list)
     host.temporaryList().AddItem(line);
 }
 
-void Form2::onTopChanged(bool onTop)
-{
-    if (onTop)
-        SetOnTop(this);
-    else
-        SetNotOnTop(this);
-}
 
 } // namespace radixon

@@ -18,7 +18,6 @@ public:
     explicit Form2(CompanionHost &host);
 
     void load() override;
-
     // Sets the window's own "Always On Top" box, which acts when its value changes.
     void setAlwaysOnTop(bool onTop);
 
@@ -32,7 +31,6 @@ private:
     void selectSameNumber();
     void RefreshListTips();
     void sendLine(int list);
-    void onTopChanged(bool onTop);
 
     QGroupBox *Frame1 = nullptr;
     QListWidget *List1 = nullptr;

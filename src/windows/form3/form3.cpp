@@ -3,7 +3,7 @@
 #include "window_services/hover_button.h"
 #include "window_services/ontop_notontop_less.h"
 #include "window_services/qt_magnetic_dock.h"
-#include "windows/common/twips.h"
+#include "windows/common/layout.h"
 #include "windows/form3/form3_texts.h"
 #include "windows/form3/to_base.h"
 
@@ -25,14 +25,6 @@ const int clientWidth = twipsToPixels(2760);
 const int closedHeight = twipsToPixels(90 + 2805 + 90);
 const int openHeight = twipsToPixels(2970 + 1095 + 90);
 
-// Creates a control at its designed place (twips, relative to its container).
-template <class Control>
-Control *place(Control *control, const char *name, QRect twips)
-{
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(twips);
-    return control;
-}
 
 } // namespace
 
@@ -68,9 +60,6 @@ void Form3::createControls()
 
     createOptionsFrame();
 
-    for (QWidget *control : std::initializer_list<QWidget *>{
-             Frame1, Label1, Label2, Label3, Command1, Check5, Frame2, Check3, Check2, Check1})
-        captioned.emplace_back(control, control->width());
 }
 
 void Form3::createOptionsFrame()
@@ -96,7 +85,7 @@ void Form3::connectSignals()
     // Only the number field converts on Enter; the base field ignores it.
     connect(Text2, &QLineEdit::returnPressed, this, &Form3::calculateAndFocus);
     connect(Check1, &QCheckBox::toggled, this, &Form3::switchLanguage);
-    connect(Check3, &QCheckBox::toggled, this, &Form3::setAlwaysOnTop);
+    connect(Check3, &QCheckBox::toggled, this, [this](bool ticked) { followOnTopBox(this, ticked); });
     connect(Check5, &QCheckBox::toggled, this, &Form3::showOptionsFrame);
     enableHover(Check5);
     enableHover(Command1);
@@ -153,13 +142,6 @@ void Form3::showOptionsFrame(bool open)
     Text2->setFocus();
 }
 
-void Form3::setAlwaysOnTop(bool onTop)
-{
-    if (onTop)
-        SetOnTop(this);
-    else
-        SetNotOnTop(this);
-}
 
 void Form3::switchLanguage()
 {
@@ -170,8 +152,6 @@ void Form3::switchLanguage()
 void Form3::applyLanguage(bool greek)
 {
     applyTexts(this, form3::texts, greek);
-    for (const auto &[control, designedWidth] : captioned)
-        widenToFitCaption(control, designedWidth);
 }
 
 } // namespace radixon

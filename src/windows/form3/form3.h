@@ -30,7 +30,6 @@ private:
     void Calculate();
     void calculateAndFocus();
     void showOptionsFrame(bool open);
-    void setAlwaysOnTop(bool onTop);
     void switchLanguage();
     void applyLanguage(bool greek);
     int outerHeight() const;
@@ -49,9 +48,6 @@ private:
     QCheckBox *Check3 = nullptr;
     QCheckBox *Check2 = nullptr;
     QCheckBox *Check1 = nullptr;
-
-    // Controls with a caption and the width they were designed with.
-    std::vector<std::pair<QWidget *, int>> captioned;
 };
 
 } // namespace radixon

@@ -3,7 +3,7 @@
 #include "window_services/hover_button.h"
 #include "window_services/ontop_notontop_less.h"
 #include "window_services/qt_magnetic_dock.h"
-#include "windows/common/twips.h"
+#include "windows/common/layout.h"
 #include "windows/form5/form5_texts.h"
 #include "windows/form5/to_decimal.h"
 
@@ -26,14 +26,6 @@ const int clientWidth = twipsToPixels(2760);
 const int closedHeight = twipsToPixels(90 + 2805 + 90);
 const int openHeight = twipsToPixels(2970 + 1095 + 90);
 
-// Creates a control at its designed place (twips, relative to its container).
-template <class Control>
-Control *place(Control *control, const char *name, QRect twips)
-{
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(twips);
-    return control;
-}
 
 } // namespace
 
@@ -72,9 +64,6 @@ void Form5::createControls()
 
     createOptionsFrame();
 
-    for (QWidget *control : std::initializer_list<QWidget *>{
-             Frame1, Label1, Label3, Label4, Command2, Check5, Frame2, Check3, Check2, Check1})
-        captioned.emplace_back(control, control->width());
 }
 
 void Form5::createOptionsFrame()
@@ -100,7 +89,7 @@ void Form5::connectSignals()
     connect(Text1, &QLineEdit::returnPressed, this, &Form5::Calculate);
     connect(Combo1, &QComboBox::activated, this, &Form5::focusNumber);
     connect(Check1, &QCheckBox::toggled, this, &Form5::switchLanguage);
-    connect(Check3, &QCheckBox::toggled, this, &Form5::setAlwaysOnTop);
+    connect(Check3, &QCheckBox::toggled, this, [this](bool ticked) { followOnTopBox(this, ticked); });
     connect(Check5, &QCheckBox::toggled, this, &Form5::showOptionsFrame);
     enableHover(Check5);
     enableHover(Command2);
@@ -139,13 +128,6 @@ void Form5::showOptionsFrame(bool open)
     focusNumber();
 }
 
-void Form5::setAlwaysOnTop(bool onTop)
-{
-    if (onTop)
-        SetOnTop(this);
-    else
-        SetNotOnTop(this);
-}
 
 void Form5::switchLanguage()
 {
@@ -158,8 +140,6 @@ void Form5::switchLanguage()
 void Form5::applyLanguage(bool greek)
 {
     applyTexts(this, form5::texts, greek);
-    for (const auto &[control, designedWidth] : captioned)
-        widenToFitCaption(control, designedWidth);
 }
 
 void Form5::fillSystems(bool greek)

@@ -30,7 +30,6 @@ private:
 
     void Calculate();
     void showOptionsFrame(bool open);
-    void setAlwaysOnTop(bool onTop);
     void switchLanguage();
     void applyLanguage(bool greek);
     void fillSystems(bool greek);
@@ -50,9 +49,6 @@ private:
     QCheckBox *Check3 = nullptr;
     QCheckBox *Check2 = nullptr;
     QCheckBox *Check1 = nullptr;
-
-    // Controls with a caption and the width they were designed with.
-    std::vector<std::pair<QWidget *, int>> captioned;
 };
 
 } // namespace radixon

@@ -3,7 +3,7 @@
 #include "window_services/ontop_notontop_less.h"
 #include "window_services/qt_magnetic_dock.h"
 #include "windows/common/dialogs.h"
-#include "windows/common/twips.h"
+#include "windows/common/layout.h"
 #include "windows/form6/form6_texts.h"
 #include "windows/form6/temporary_list_file.h"
 
@@ -16,26 +16,6 @@
 namespace radixon {
 
 namespace {
-
-// Creates a control at its designed place (twips, relative to its container).
-template <class Control>
-Control *place(Control *control, const char *name, QRect twips)
-{
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(twips);
-    return control;
-}
-
-QCheckBox *actionBox(QWidget *frame, const char *name, QRect twips, const QColor &colour = {})
-{
-    auto *box = place(new QCheckBox(frame), name, twips);
-    if (colour.isValid()) {
-        QPalette palette = box->palette();
-        palette.setColor(QPalette::WindowText, colour);
-        box->setPalette(palette);
-    }
-    return box;
-}
 
 QStringList linesOf(const QListWidget *list)
 {
@@ -81,11 +61,11 @@ void Form6::createControls()
     Frame1 = place(new QGroupBox(this), "Frame1", twipsRect(75, 0, 4320, 2595));
     List1 = place(new QListWidget(Frame1), "List1", twipsRect(135, 240, 4050, 2205));
     Frame2 = place(new QGroupBox(this), "Frame2", twipsRect(75, 2625, 4320, 1530));
-    Check2 = actionBox(Frame2, "Check2", twipsRect(75, 225, 3930, 195), QColor(0, 0, 0));
-    Check3 = actionBox(Frame2, "Check3", twipsRect(75, 465, 3855, 195));
-    Check4 = actionBox(Frame2, "Check4", twipsRect(75, 675, 3855, 195));
-    Check5 = actionBox(Frame2, "Check5", twipsRect(75, 900, 3855, 195), QColor(0, 0, 255));
-    Check1 = actionBox(Frame2, "Check1", twipsRect(75, 1200, 2310, 240));
+    Check2 = placeCheckBox(Frame2, "Check2", twipsRect(75, 225, 3930, 195), QColor(0, 0, 0));
+    Check3 = placeCheckBox(Frame2, "Check3", twipsRect(75, 465, 3855, 195));
+    Check4 = placeCheckBox(Frame2, "Check4", twipsRect(75, 675, 3855, 195));
+    Check5 = placeCheckBox(Frame2, "Check5", twipsRect(75, 900, 3855, 195), QColor(0, 0, 255));
+    Check1 = placeCheckBox(Frame2, "Check1", twipsRect(75, 1200, 2310, 240));
 
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
 }
@@ -97,16 +77,12 @@ void Form6::connectSignals()
     connect(Check3, &QCheckBox::toggled, this, [this] { KillDoubles(List1); });
     connect(Check4, &QCheckBox::toggled, this, &Form6::removeAllItems);
     connect(Check5, &QCheckBox::toggled, this, &Form6::saveList);
-    connect(Check1, &QCheckBox::toggled, this, &Form6::setAlwaysOnTop);
+    connect(Check1, &QCheckBox::toggled, this, [this](bool ticked) { followOnTopBox(this, ticked); });
 }
 
 void Form6::applyLanguage(bool greek)
 {
     applyTexts(this, form6::texts, greek);
-    for (QCheckBox *box : {Check2, Check3, Check4, Check5, Check1})
-        widenToFitCaption(box, box->width());
-    for (QGroupBox *frame : {Frame1, Frame2})
-        widenToFitCaption(frame, frame->width());
 }
 
 void Form6::AddItem(const QString &line) { List1->addItem(line); }
@@ -168,12 +144,5 @@ void Form6::saveList()
         dialogs.inform(this, title, form6::notSaved.in(greek), Dialogs::Icon::Information);
 }
 
-void Form6::setAlwaysOnTop(bool onTop)
-{
-    if (onTop)
-        SetOnTop(this);
-    else
-        SetNotOnTop(this);
-}
 
 } // namespace radixon

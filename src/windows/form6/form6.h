@@ -33,7 +33,6 @@ private:
     void removeSelectedItem();
     void removeAllItems();
     void saveList();
-    void setAlwaysOnTop(bool onTop);
 
     QGroupBox *Frame1 = nullptr;
     QListWidget *List1 = nullptr;
