@@ -1,0 +1,49 @@
+#pragma once
+
+#include "windows/common/companion_host.h"
+
+#include <QPointer>
+
+#include <array>
+#include <functional>
+#include <vector>
+
+namespace radixon {
+
+class CompanionWindow;
+
+// The companion windows of the main window, reached by kind as the main window's
+// boxes name them. A window is loaded on first use and forgotten once it unloads.
+class Companions {
+public:
+    using Factory = std::function<CompanionWindow *(CompanionHost &)>;
+
+    explicit Companions(CompanionHost &host);
+    ~Companions();
+
+    void setFactory(Companion which, Factory factory);
+
+    // The loaded window, loading it first when it is not (or only closing).
+    CompanionWindow *show(Companion which);
+    // The loaded window that is not closing, or nullptr.
+    CompanionWindow *loaded(Companion which) const;
+    // Starts the unload sequence of the window when it is loaded.
+    void unload(Companion which);
+    // Unloads every loaded window whose name differs from `keep`, in the order of the kinds.
+    void unloadAll(const QString &keep = QString());
+    // Destroys every window at once, closing or not.
+    void discardAll();
+    // True while some window still plays its close effect.
+    bool anyClosing() const;
+
+private:
+    void retire(Companion which);
+
+    CompanionHost &host;
+    static constexpr std::size_t kinds = 5;
+    std::array<Factory, kinds> factories;
+    std::array<QPointer<CompanionWindow>, kinds> windows;
+    std::vector<QPointer<CompanionWindow>> closing;
+};
+
+} // namespace radixon

@@ -1,0 +1,341 @@
+#include "main_window/form_numeric.h"
+#include "support/fake_dialogs.h"
+#include "window_services/ontop_notontop_less.h"
+#include "windows/common/appearance.h"
+#include "windows/common/bilingual.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+using namespace radixon;
+
+class TestFormNumeric : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::FakeDialogs> dialogs;
+    std::unique_ptr<Form_Numeric> window;
+
+    template <class T = QWidget>
+    T *control(const char *name) const
+    {
+        T *found = window->findChild<T *>(QLatin1String(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    QLineEdit *entry() const { return control<QLineEdit>("Text1"); }
+    QString result() const { return control<QLineEdit>("Text2")->text(); }
+    QString preview() const { return control<QLineEdit>("Text3")->text(); }
+    QCheckBox *box(const char *name) const { return control<QCheckBox>(name); }
+    void clickBox(const char *name) const { QTest::mouseClick(box(name), Qt::LeftButton); }
+    void typeNumber(const QString &text) const { QTest::keyClicks(entry(), text); }
+    void setEnglish() const
+    {
+        if (window->greek())
+            clickBox("Check4");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        applyAppearance(*qApp);
+    }
+
+    void init()
+    {
+        dialogs = std::make_unique<test::FakeDialogs>();
+        window = std::make_unique<Form_Numeric>(*dialogs);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    void cleanup() { window.reset(); }
+
+    void startsInGreekWithBinarySelected()
+    {
+        QCOMPARE(window->windowTitle(), QString::fromUtf8("Radixon Από Τον Zendor"));
+        QVERIFY(window->greek());
+        QCOMPARE(box("Check4")->text(), QStringLiteral("Greek/English"));
+        QCOMPARE(box("Check8")->text(), QString::fromUtf8("Πάντα Στο Προσκήνιο"));
+        auto *systems = control<QComboBox>("Combo1");
+        QCOMPARE(systems->count(), 3);
+        QCOMPARE(systems->currentText(), QString::fromUtf8("Δυαδικό"));
+        QCOMPARE(QApplication::focusWidget(), entry());
+        QVERIFY(entry()->text().isEmpty() && result().isEmpty() && preview().isEmpty());
+    }
+
+    void optionsPanelIsHiddenAtStart()
+    {
+        QCOMPARE(window->height(), Form_Numeric::closedHeight);
+        const QRect frame1 = control("Frame1")->geometry();
+        QVERIFY(frame1.bottom() < window->height());
+        QVERIFY(control("Frame3")->geometry().top() >= window->height());
+        for (const char *name : {"Check1", "Check3", "Check5", "Check8", "Check11", "Check12", "Check13"})
+            QVERIFY2(!box(name)->isChecked(), name);
+    }
+
+    void previewFollowsTyping_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("previews");
+        QTest::newRow("255 key by key") << QStringLiteral("255")
+                                        << QStringList{QStringLiteral("10 - 2 - 2"),
+                                                       QStringLiteral("11001 - 31 - 19"),
+                                                       QStringLiteral("11111111 - 377 - FF")};
+        QTest::newRow("leading zeros") << QStringLiteral("007")
+                                       << QStringList{QStringLiteral("0 - 0 - 0"), QStringLiteral("0 - 0 - 0"),
+                                                      QStringLiteral("111 - 7 - 7")};
+        QTest::newRow("letters, signs and separators are dropped")
+            << QStringLiteral("1a-,. 2") << QStringList{QStringLiteral("1 - 1 - 1"), QStringLiteral("1 - 1 - 1"),
+                                                        QStringLiteral("1 - 1 - 1"), QStringLiteral("1 - 1 - 1"),
+                                                        QStringLiteral("1 - 1 - 1"), QStringLiteral("1 - 1 - 1"),
+                                                        QStringLiteral("1100 - 14 - C")};
+    }
+    void previewFollowsTyping()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, previews);
+        for (int i = 0; i < typed.size(); ++i) {
+            QTest::keyClick(entry(), typed.at(i).toLatin1());
+            QCOMPARE(preview(), previews.at(i));
+        }
+    }
+
+    void previewOfNumbersBeyondTheRange_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("largest value") << QStringLiteral("79228162514264337593543950335")
+                                       << QStringLiteral("1111111111111111111111111111111111111111111111111111111111111111"
+                                                         "11111111111111111111111111111111 - "
+                                                         "77777777777777777777777777777777 - FFFFFFFFFFFFFFFFFFFFFFFF");
+        QTest::newRow("one above the largest") << QStringLiteral("79228162514264337593543950336")
+                                               << QStringLiteral(" -  - ");
+        QTest::newRow("pasted text") << QStringLiteral("12x") << QStringLiteral(" -  - ");
+        QTest::newRow("pasted fraction") << QStringLiteral("2.5") << QStringLiteral("10 - 2 - 2");
+    }
+    void previewOfNumbersBeyondTheRange()
+    {
+        QFETCH(QString, pasted);
+        QFETCH(QString, expected);
+        QApplication::clipboard()->setText(pasted);
+        QTest::keySequence(entry(), QKeySequence::Paste);
+        QCOMPARE(entry()->text(), pasted);
+        QCOMPARE(preview(), expected);
+    }
+
+    void editingKeysWork()
+    {
+        typeNumber(QStringLiteral("1234"));
+        QTest::keyClick(entry(), Qt::Key_Backspace);
+        QCOMPARE(entry()->text(), QStringLiteral("123"));
+        QTest::keyClick(entry(), Qt::Key_Home);
+        QTest::keyClick(entry(), Qt::Key_Delete);
+        QCOMPARE(entry()->text(), QStringLiteral("23"));
+        QCOMPARE(preview(), QStringLiteral("10111 - 27 - 17"));
+        QTest::keySequence(entry(), QKeySequence::SelectAll);
+        QTest::keySequence(entry(), QKeySequence::Cut);
+        QCOMPARE(entry()->text(), QString());
+        QCOMPARE(preview(), QStringLiteral(" -  - "));
+        QTest::keySequence(entry(), QKeySequence::Undo);
+        QCOMPARE(entry()->text(), QStringLiteral("23"));
+    }
+
+    void calculates_data()
+    {
+        QTest::addColumn<int>("system");
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("expected");
+        const int none = Qt::NoModifier;
+        QTest::newRow("binary by Enter") << 0 << "255" << int(Qt::Key_Return) << none << "11111111";
+        QTest::newRow("octal by keypad Enter") << 1 << "255" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "377";
+        QTest::newRow("hexadecimal by Shift+Enter") << 2 << "255" << int(Qt::Key_Return) << int(Qt::ShiftModifier) << "FF";
+        QTest::newRow("Ctrl+Enter") << 0 << "10" << int(Qt::Key_Return) << int(Qt::ControlModifier) << "1010";
+        QTest::newRow("zero") << 0 << "0" << int(Qt::Key_Return) << none << "0";
+        QTest::newRow("largest in hexadecimal") << 2 << "79228162514264337593543950335" << int(Qt::Key_Return)
+                                                << none << "FFFFFFFFFFFFFFFFFFFFFFFF";
+        QTest::newRow("10^28 in hexadecimal") << 2 << "10000000000000000000000000000" << int(Qt::Key_Return)
+                                              << none << "204FCE5E3E25026110000000";
+    }
+    void calculates()
+    {
+        QFETCH(int, system);
+        QFETCH(QString, number);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, expected);
+        control<QComboBox>("Combo1")->setCurrentIndex(system);
+        typeNumber(number);
+        QTest::keyClick(entry(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(result(), expected);
+        QCOMPARE(entry()->text(), number); // Enter inserts nothing
+        QCOMPARE(QApplication::focusWidget(), entry());
+    }
+
+    void calculateButtonConverts()
+    {
+        typeNumber(QStringLiteral("10"));
+        QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+        QCOMPARE(result(), QStringLiteral("1010"));
+        QCOMPARE(QApplication::focusWidget(), entry());
+    }
+
+    void failedOrEmptyCalculation_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("empty field keeps the result") << QString() << QStringLiteral("1010");
+        QTest::newRow("above the largest value clears it")
+            << QStringLiteral("79228162514264337593543950336") << QString();
+        QTest::newRow("pasted text clears it") << QStringLiteral("ten") << QString();
+    }
+    void failedOrEmptyCalculation()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, expected);
+        typeNumber(QStringLiteral("10"));
+        QTest::keyClick(entry(), Qt::Key_Return);
+        QCOMPARE(result(), QStringLiteral("1010"));
+        entry()->setText(input);
+        QTest::keyClick(entry(), Qt::Key_Return);
+        QCOMPARE(result(), expected);
+    }
+
+    void pickingASystemKeepsTheResult()
+    {
+        typeNumber(QStringLiteral("255"));
+        QTest::keyClick(entry(), Qt::Key_Return);
+        auto *systems = control<QComboBox>("Combo1");
+        systems->setFocus();
+        QTest::keyClick(systems, Qt::Key_Down);
+        QCOMPARE(systems->currentIndex(), 1);
+        QCOMPARE(result(), QStringLiteral("11111111"));
+    }
+
+    void f1TogglesTheOptionsPanel()
+    {
+        QTest::keyClick(entry(), Qt::Key_F1);
+        QVERIFY(box("Check5")->isChecked());
+        QCOMPARE(window->height(), Form_Numeric::openHeight);
+        QVERIFY(control("Frame3")->geometry().bottom() < window->height());
+        QTest::keyClick(entry(), Qt::Key_F1);
+        QVERIFY(!box("Check5")->isChecked());
+        QCOMPARE(window->height(), Form_Numeric::closedHeight);
+        QCOMPARE(QApplication::focusWidget(), entry());
+    }
+
+    void languageSwitch_data()
+    {
+        QTest::addColumn<int>("clicks");
+        QTest::addColumn<bool>("greek");
+        QTest::newRow("one click gives English") << 1 << false;
+        QTest::newRow("two clicks give Greek again") << 2 << true;
+    }
+    void languageSwitch()
+    {
+        QFETCH(int, clicks);
+        QFETCH(bool, greek);
+        box("Check5")->setChecked(true);
+        auto *systems = control<QComboBox>("Combo1");
+        systems->setCurrentIndex(2);
+        typeNumber(QStringLiteral("255"));
+        QTest::keyClick(entry(), Qt::Key_Return);
+        for (int i = 0; i < clicks; ++i)
+            clickBox("Check4");
+        QCOMPARE(window->greek(), greek);
+        const auto pick = [greek](const char *english, const char *greekText) {
+            return QString::fromUtf8(greek ? greekText : english);
+        };
+        QCOMPARE(window->windowTitle(), pick("Radixon By Zendor", "Radixon Από Τον Zendor"));
+        QCOMPARE(control<QLabel>("Label1")->text(), pick("Choose Numerical System:", "Διάλεξε Αριθμητικό Σύστημα:"));
+        QCOMPARE(control<QGroupBox>("Frame3")->title(), pick("Options", "Επιλογές"));
+        QCOMPARE(box("Check4")->text(), pick("Ελληνικά/Αγγλικά", "Greek/English"));
+        QCOMPARE(box("Check1")->text(), pick("Temporary List", "Προσωρινή Λίστα"));
+        QCOMPARE(box("Check12")->text(), pick("Convertion To Decimal", "Μετατροπή Σε Δεκαδικό"));
+        QCOMPARE(control("Text1")->toolTip(),
+                 pick("Enter number and press [Calculate] or Enter",
+                      "Πληκτρολόγισε αριθμό και πάτησε [Υπολογισμός] ή Enter"));
+        QCOMPARE(control("Image1")->toolTip(), pick("About:", "Σχετικά:"));
+        QCOMPARE(control("Text2")->accessibleName(), pick("Result:", "Αποτέλεσμα:"));
+        QCOMPARE(systems->count(), 3);
+        QCOMPARE(systems->currentIndex(), 0);
+        QCOMPARE(systems->itemText(2), pick("Hexademical", "Δεκαεξαδικό"));
+        QCOMPARE(result(), QStringLiteral("FF"));
+        QCOMPARE(entry()->text(), QStringLiteral("255"));
+        QCOMPARE(QApplication::focusWidget(), entry());
+    }
+
+    void everyCaptionFitsItsBox_data()
+    {
+        QTest::addColumn<bool>("greek");
+        QTest::newRow("Greek") << true;
+        QTest::newRow("English") << false;
+    }
+    void everyCaptionFitsItsBox()
+    {
+        QFETCH(bool, greek);
+        if (!greek)
+            setEnglish();
+        box("Check5")->setChecked(true);
+        const QList<QWidget *> controls = window->findChildren<QWidget *>();
+        int checked = 0;
+        for (QWidget *widget : controls) {
+            if (!qobject_cast<QLabel *>(widget) && !qobject_cast<QAbstractButton *>(widget)
+                && !qobject_cast<QGroupBox *>(widget))
+                continue;
+            if (widget->objectName() == QLatin1String("Image1"))
+                continue;
+            ++checked;
+            QVERIFY2(captionFits(widget), qPrintable(widget->objectName()));
+            QVERIFY2(widget->geometry().right() < widget->parentWidget()->width(),
+                     qPrintable(widget->objectName() + QLatin1String(" leaves its frame")));
+        }
+        QCOMPARE(checked, 14);
+    }
+
+    void showAllTicksTheWindowBoxes()
+    {
+        box("Check3")->setChecked(true);
+        clickBox("Check13");
+        for (const char *name : {"Check1", "Check12", "Check11", "Check3"})
+            QVERIFY2(box(name)->isChecked(), name);
+        box("Check3")->setChecked(false);
+        QVERIFY(box("Check13")->isChecked());
+        clickBox("Check13");
+        for (const char *name : {"Check1", "Check12", "Check11", "Check3"})
+            QVERIFY2(!box(name)->isChecked(), name);
+    }
+
+    void temporaryListBoxTakesTheFocusBack()
+    {
+        box("Check5")->setChecked(true);
+        clickBox("Check1");
+        QCOMPARE(QApplication::focusWidget(), entry());
+    }
+
+    void alwaysOnTopKeepsItsOwnState()
+    {
+        box("Check5")->setChecked(true);
+        clickBox("Check8");
+        QVERIFY(isOnTop(window.get()));
+        QVERIFY(window->alwaysOnTop());
+        clickBox("Check8");
+        QVERIFY(!isOnTop(window.get()));
+        QCOMPARE(QApplication::focusWidget(), entry());
+    }
+};
+
+QTEST_MAIN(TestFormNumeric)
+#include "tst_form_numeric.moc"
