@@ -23,6 +23,21 @@ void CompanionWindow::playOpenEffect()
     RegionEffect(this, EffectDirection::Open);
 }
 
+QMargins CompanionWindow::decorationMargins() const
+{
+    const auto marginsOf = [](const QWidget *window) {
+        const QRect outer = window->frameGeometry();
+        const QRect inner = window->geometry();
+        return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                        outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    };
+    const QMargins own = marginsOf(this);
+    const QWidget *main = host.mainWindow();
+    if (!own.isNull() || !main)
+        return own;
+    return marginsOf(main);
+}
+
 void CompanionWindow::unload()
 {
     if (unloading)

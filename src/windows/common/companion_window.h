@@ -2,6 +2,7 @@
 
 #include "windows/common/companion_host.h"
 
+#include <QMargins>
 #include <QWidget>
 
 namespace radixon {
@@ -36,6 +37,11 @@ protected:
     // Steps of the load sequences, in the order each window needs them.
     void registerWithDock();
     void playOpenEffect();
+
+    // The window manager's frame around this window. Before the window is first
+    // shown it has none yet; the main window's, drawn by the same window manager,
+    // is the best guess of it.
+    QMargins decorationMargins() const;
 
     CompanionHost &host;
 

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <cmath>
+#include <initializer_list>
 
 namespace radixon {
 
@@ -32,6 +33,17 @@ Control *place(Control *control, const char *name, QRect pixels)
     control->setObjectName(QLatin1String(name));
     control->setGeometry(pixels);
     return control;
+}
+
+// Tab moves through the controls in this order.
+inline void chainTabOrder(std::initializer_list<QWidget *> order)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *control : order) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
 }
 
 // Boxes and labels of some windows carry a caption colour of their own.

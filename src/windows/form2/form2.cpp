@@ -117,11 +117,8 @@ void Form2::placeNearTopRight()
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    // The frame is not known before the window is shown; the main window's, drawn by
-    // the same window manager, tells how much wider the outer window will be.
-    int frameExtra = frameGeometry().width() - width();
-    if (frameExtra == 0 && host.mainWindow() && host.mainWindow()->isVisible())
-        frameExtra = host.mainWindow()->frameGeometry().width() - host.mainWindow()->width();
+    const QMargins frame = decorationMargins();
+    const int frameExtra = frame.left() + frame.right();
     const QRect area = screen->availableGeometry();
     const int margin = twipsToPixels(500);
     move(area.x() + area.width() - (width() + frameExtra) - margin, area.y() + margin);

@@ -109,14 +109,7 @@ void Form4::centreOverMainWindow()
     QWidget *main = host.mainWindow();
     QScreen *screen = main ? main->screen() : QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : QRect();
-    // Not shown yet, the window has no decoration; the main window's is the best guess.
-    QMargins decoration;
-    if (main) {
-        const QRect outer = main->frameGeometry(), inner = main->geometry();
-        decoration = {inner.left() - outer.left(), inner.top() - outer.top(),
-                      outer.right() - inner.right(), outer.bottom() - inner.bottom()};
-    }
-    QRect placed(QPoint(), size().grownBy(decoration));
+    QRect placed(QPoint(), size().grownBy(decorationMargins()));
     placed.moveCenter(main ? main->frameGeometry().center() : area.center());
     // A main window near the screen's edge must not push the window off the screen.
     if (area.isValid()) {

@@ -1,13 +1,8 @@
 #pragma once
 
-#include "windows/common/companion_window.h"
+#include "windows/common/converter_window.h"
 
-#include <utility>
-#include <vector>
-
-class QCheckBox;
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -15,7 +10,7 @@ class QPushButton;
 namespace radixon {
 
 // Converts a binary, octal or hexadecimal number into its exact decimal value.
-class Form5 : public CompanionWindow {
+class Form5 : public ConverterWindow {
     Q_OBJECT
 public:
     explicit Form5(CompanionHost &host);
@@ -24,18 +19,12 @@ public:
 
 private:
     void createControls();
-    void createOptionsFrame();
-    void connectSignals();
-    void arrangeTabOrder();
-
     void Calculate();
-    void showOptionsFrame(bool open);
-    void switchLanguage();
-    void applyLanguage(bool greek);
     void fillSystems(bool greek);
-    void focusNumber();
 
-    QGroupBox *Frame1 = nullptr;
+    void languageSwitched(bool greek) override;
+    QWidget *numberField() const override;
+
     QLabel *Label1 = nullptr;
     QComboBox *Combo1 = nullptr;
     QLabel *Label3 = nullptr;
@@ -43,12 +32,6 @@ private:
     QLabel *Label4 = nullptr;
     QLineEdit *Text2 = nullptr;
     QPushButton *Command2 = nullptr;
-    QCheckBox *Check5 = nullptr;
-
-    QGroupBox *Frame2 = nullptr;
-    QCheckBox *Check3 = nullptr;
-    QCheckBox *Check2 = nullptr;
-    QCheckBox *Check1 = nullptr;
 };
 
 } // namespace radixon

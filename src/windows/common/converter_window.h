@@ -1,0 +1,64 @@
+#pragma once
+
+#include "windows/common/bilingual.h"
+#include "windows/common/companion_window.h"
+
+class QAbstractButton;
+class QCheckBox;
+class QGroupBox;
+
+namespace radixon {
+
+// What the two conversion windows share: a converter frame above and an options
+// frame below, with the window's own "Always On Top" box, a greyed "Dock" box and
+// the window's own language box; "Options" in the converter frame shows or hides
+// the options frame by making the window taller or shorter.
+class ConverterWindow : public CompanionWindow {
+    Q_OBJECT
+protected:
+    struct Design {
+        const TextRow *texts;
+        int textCount;
+        int frameWidth;   // twips, both frames
+        int optionsWidth; // twips, the "Options" box
+    };
+
+    ConverterWindow(CompanionHost &host, Companion which, const Design &design);
+
+    // Once the derived window has placed its controls in Frame1: wires the options,
+    // writes the English texts and lets the surface and frames drag the window.
+    void finishCreation(QAbstractButton *calculate);
+
+    // The load sequence: registration, place, open effect, options frame shown,
+    // `beforeLanguage`, then the main window's language and, only when that is
+    // Greek, its on-top state.
+    template <class Step>
+    void loadAt(QPoint topLeft, Step beforeLanguage)
+    {
+        beginLoad(topLeft);
+        beforeLanguage();
+        followMainWindow();
+    }
+
+    // After the window's own language box changed and the texts were written.
+    virtual void languageSwitched(bool greek) = 0;
+    // The field that takes the focus when the options frame opens or closes.
+    virtual QWidget *numberField() const = 0;
+
+    QGroupBox *Frame1 = nullptr;
+    QCheckBox *Check5 = nullptr;
+    QGroupBox *Frame2 = nullptr;
+    QCheckBox *Check3 = nullptr;
+    QCheckBox *Check2 = nullptr;
+    QCheckBox *Check1 = nullptr;
+
+private:
+    void beginLoad(QPoint topLeft);
+    void followMainWindow();
+    void showOptionsFrame(bool open);
+    void switchLanguage();
+
+    const Design design;
+};
+
+} // namespace radixon
