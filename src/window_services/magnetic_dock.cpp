@@ -238,7 +238,13 @@ void MagneticDock::SnapSizing(WindowId h, int edge, Rect &rc)
         return;
     const Rect o = rc;
     const int s = snapWidth_;
-    const auto near = [s](int a, int b) { return std::abs(a - b) < s; };
+    // A dragged edge jumps onto the first of the two lines it came near.
+    const auto snapEdge = [s](int &dragged, int proposed, int first, int second) {
+        if (std::abs(proposed - first) < s)
+            dragged = first;
+        else if (std::abs(proposed - second) < s)
+            dragged = second;
+    };
     const bool left = edge == 1 || edge == 4 || edge == 7;
     const bool right = edge == 2 || edge == 5 || edge == 8;
     const bool top = edge == 3 || edge == 4 || edge == 5;
@@ -249,32 +255,16 @@ void MagneticDock::SnapSizing(WindowId h, int edge, Rect &rc)
             continue;
         const Rect &r = rects_[static_cast<std::size_t>(k)];
         if (rc.top < r.bottom + s && rc.bottom > r.top - s) {
-            if (left) {
-                if (near(o.left, r.left))
-                    rc.left = r.left;
-                else if (near(o.left, r.right))
-                    rc.left = r.right;
-            }
-            if (right) {
-                if (near(o.right, r.left))
-                    rc.right = r.left;
-                else if (near(o.right, r.right))
-                    rc.right = r.right;
-            }
+            if (left)
+                snapEdge(rc.left, o.left, r.left, r.right);
+            if (right)
+                snapEdge(rc.right, o.right, r.left, r.right);
         }
         if (rc.left < r.right + s && rc.right > r.left - s) {
-            if (top) {
-                if (near(o.top, r.top))
-                    rc.top = r.top;
-                else if (near(o.top, r.bottom))
-                    rc.top = r.bottom;
-            }
-            if (bottom) {
-                if (near(o.bottom, r.top))
-                    rc.bottom = r.top;
-                else if (near(o.bottom, r.bottom))
-                    rc.bottom = r.bottom;
-            }
+            if (top)
+                snapEdge(rc.top, o.top, r.top, r.bottom);
+            if (bottom)
+                snapEdge(rc.bottom, o.bottom, r.top, r.bottom);
         }
     }
 }
