@@ -6,25 +6,25 @@
 #include "window_services/ontop_notontop_less.h"
 #include "windows/common/companion_window.h"
 #include "windows/common/dialogs.h"
+#include "windows/common/layout.h"
 #include "windows/common/number_text.h"
 #include "windows/form2/form2.h"
+#include "windows/form3/form3.h"
 #include "windows/form4/form4.h"
 #include "windows/form4/web_address.h"
-#include "windows/form3/form3.h"
 #include "windows/form5/form5.h"
 #include "windows/form6/form6.h"
-#include "windows/common/layout.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QEventLoop>
-#include <QTimer>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 namespace radixon {
 
@@ -126,10 +126,8 @@ void Form_Numeric::enableWindowServices()
 
 void Form_Numeric::arrangeTabOrder()
 {
-    QWidget *const order[] = {Text1, Command2, Combo1, Check4, Check1, Check5,
-                              Check3, Check8, Check11, Check12, Check13};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    chainTabOrder({Text1, Command2, Combo1, Check4, Check1, Check5, Check3, Check8, Check11,
+                   Check12, Check13});
 }
 
 void Form_Numeric::connectSignals()
