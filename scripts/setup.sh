@@ -23,5 +23,6 @@ if ((${#missing[@]})); then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${RADIXON_BUILD_TYPE:-RelWithDebInfo}" >/dev/null
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${RADIXON_BUILD_TYPE:-RelWithDebInfo}" \
+    -DRADIXON_SANITIZE="${RADIXON_SANITIZE:-OFF}" >/dev/null
 cmake --build "$build" -j"$(nproc)"
