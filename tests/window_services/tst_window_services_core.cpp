@@ -1,0 +1,344 @@
+#include "window_services/effect_frames.h"
+#include "window_services/magnetic_dock.h"
+
+#include <QRegion>
+#include <QTest>
+
+#include <map>
+
+using namespace radixon;
+
+Q_DECLARE_METATYPE(radixon::Rect)
+Q_DECLARE_METATYPE(radixon::Point)
+Q_DECLARE_METATYPE(radixon::EffectDirection)
+Q_DECLARE_METATYPE(radixon::HookMessage)
+
+namespace {
+
+constexpr WindowId Main = 1, A = 2, B = 3, C = 4, D = 5;
+
+// Windows missing from the map are dead.
+struct FakeWindowSystem : WindowSystem {
+    std::map<WindowId, Rect> windows;
+    WindowId maximized = 0;
+    Point cursor;
+    int moveCalls = 0;
+
+    bool isWindow(WindowId id) const override { return windows.count(id) != 0; }
+    bool isMaximized(WindowId id) const override { return id == maximized; }
+    Rect windowRect(WindowId id) const override { return isWindow(id) ? windows.at(id) : Rect{}; }
+    Rect workArea(WindowId) const override { return {0, 0, 1000, 800}; }
+    Point cursorPos() const override { return cursor; }
+    void moveWindows(const std::vector<WindowMove> &moves) override
+    {
+        ++moveCalls;
+        for (const WindowMove &m : moves)
+            windows[m.window] = windows[m.window].movedTo(m.topLeft);
+    }
+};
+
+struct Desk {
+    FakeWindowSystem ws;
+    MagneticDock dock{ws};
+
+    bool add(WindowId id, Rect rect, WindowId parent = 0)
+    {
+        ws.windows[id] = rect;
+        return dock.AddWindow(id, parent);
+    }
+    void send(WindowId h, HookMessage message)
+    {
+        int wParam = 0;
+        Rect scratch;
+        dock.Relay(h, message, wParam, scratch);
+    }
+    // One drag step as the platform layer sends it; returns where the window lands.
+    Rect drag(WindowId h, Point from, Point to)
+    {
+        ws.cursor = from;
+        send(h, HookMessage::EnterSizeMove);
+        ws.cursor = to;
+        Rect rc = ws.windowRect(h);
+        int wParam = 0;
+        const bool consumed = dock.Relay(h, HookMessage::Moving, wParam, rc, [] { return 0; }) == 1;
+        ws.windows[h] = rc;
+        return consumed ? rc : Rect{};
+    }
+};
+
+enum Reaction { Nothing, Consume, Unhook, UnhookAndAddAgain };
+
+struct RecordingClient : HookClient {
+    HookTable &table;
+    int reaction;
+    int calls = 0;
+
+    RecordingClient(HookTable &t, int r) : table(t), reaction(r) {}
+    void OnHookedMessage(bool before, bool &handled, int &result, WindowId hWnd, HookMessage, int &,
+                         Rect &) override
+    {
+        ++calls;
+        if (before && reaction == Consume) {
+            handled = true;
+            result = 7;
+        }
+        if (reaction == Unhook || reaction == UnhookAndAddAgain) {
+            table.Unhook(hWnd);
+            if (reaction == UnhookAndAddAgain) {
+                table.Hook(hWnd);
+                table.AddMessage(hWnd, HookMessage::Sizing, HookSide::Both);
+            }
+            reaction = Nothing;
+        }
+    }
+};
+
+} // namespace
+
+class TestWindowServicesCore : public QObject {
+    Q_OBJECT
+
+private slots:
+    void snapping_data()
+    {
+        QTest::addColumn<int>("snapWidth");
+        QTest::addColumn<Rect>("first");
+        QTest::addColumn<Rect>("second");
+        QTest::addColumn<bool>("secondMaximised");
+        QTest::addColumn<Point>("landing");
+        QTest::addColumn<Point>("expected");
+        // The dragged window is 494 x 200: landing at left 506 puts it flush with the area's right edge.
+        const Rect far{900, 700, 950, 750};
+        QTest::newRow("exactly the snap width stays") << 10 << far << far << false << Point{10, 150} << Point{10, 150};
+        QTest::newRow("one pixel closer snaps") << 10 << far << far << false << Point{9, 150} << Point{0, 150};
+        QTest::newRow("outside the area snaps back") << 10 << far << far << false << Point{-9, 150} << Point{0, 150};
+        QTest::newRow("snap width zero never snaps") << 0 << far << far << false << Point{1, 150} << Point{1, 150};
+        QTest::newRow("highest-numbered window wins")
+            << 10 << Rect{300, 100, 502, 200} << Rect{300, 300, 510, 400} << false << Point{506, 150}
+            << Point{510, 150};
+        QTest::newRow("later window wins even when farther")
+            << 10 << Rect{300, 100, 505, 200} << Rect{300, 300, 499, 400} << false << Point{506, 150}
+            << Point{499, 150};
+        QTest::newRow("window beats work area")
+            << 10 << Rect{0, 600, 10, 700} << Rect{300, 100, 503, 200} << false << Point{506, 150} << Point{503, 150};
+        QTest::newRow("work area on the axis where no window matches")
+            << 10 << Rect{200, 100, 400, 200} << far << false << Point{4, 204} << Point{0, 200};
+        // Alone, the first window would pull the right edge to 998.
+        QTest::newRow("maximised window counts as the work area")
+            << 10 << Rect{300, 300, 998, 400} << Rect{0, 0, 10, 10} << true << Point{501, 300} << Point{506, 300};
+    }
+    void snapping()
+    {
+        QFETCH(int, snapWidth);
+        QFETCH(Rect, first);
+        QFETCH(Rect, second);
+        QFETCH(bool, secondMaximised);
+        QFETCH(Point, landing);
+        QFETCH(Point, expected);
+        Desk desk;
+        desk.dock.SnapWidth(snapWidth);
+        desk.add(A, first);
+        desk.add(B, second);
+        desk.ws.maximized = secondMaximised ? B : 0;
+        QVERIFY(desk.add(Main, {600, 150, 1094, 350}));
+        QCOMPARE(desk.drag(Main, {600, 150}, landing).topLeft(), expected);
+    }
+
+    void gluedCompanionsMoveWithParent()
+    {
+        Desk desk;
+        desk.add(Main, {100, 100, 300, 300});
+        desk.add(A, {300, 100, 400, 200}, Main); // touches Main's right edge
+        desk.add(B, {700, 600, 800, 700}, Main);
+        QVERIFY(desk.dock.isGlued(A));
+        QVERIFY(!desk.dock.isGlued(B));
+
+        QCOMPARE(desk.drag(Main, {150, 110}, {193, 157}).topLeft(), (Point{143, 147}));
+        QCOMPARE(desk.ws.moveCalls, 1);
+        QCOMPARE(desk.ws.windows[A], (Rect{343, 147, 443, 247}));
+        QCOMPARE(desk.ws.windows[B], (Rect{700, 600, 800, 700}));
+        // A would end 5 pixels short of the area's right edge: the whole group snaps.
+        QCOMPARE(desk.drag(Main, {150, 150}, {702, 150}).left, 700);
+        QCOMPARE(desk.ws.windows[A].right, 1000);
+        // Dragging the companion moves it alone and unglues it.
+        desk.drag(A, {750, 170}, {750, 470});
+        QCOMPARE(desk.ws.moveCalls, 2);
+        desk.send(A, HookMessage::ExitSizeMove);
+        QVERIFY(!desk.dock.isGlued(A));
+    }
+
+    void gluePropagatesThroughChain()
+    {
+        Desk desk;
+        desk.add(Main, {0, 0, 100, 100});
+        desk.add(C, {300, 0, 400, 100}, Main); // registered before its neighbours
+        desk.add(B, {200, 0, 300, 100}, Main);
+        desk.add(A, {100, 0, 200, 100}, Main);
+        desk.add(D, {401, 0, 500, 100}, Main); // one pixel gap to C
+        QVERIFY(desk.dock.isGlued(A) && desk.dock.isGlued(B) && desk.dock.isGlued(C));
+        QVERIFY(!desk.dock.isGlued(D));
+    }
+
+    void isTouching_data()
+    {
+        QTest::addColumn<Rect>("b");
+        QTest::addColumn<bool>("touching");
+        QTest::newRow("shared edge") << Rect{200, 120, 300, 180} << true;
+        QTest::newRow("one pixel gap") << Rect{201, 100, 300, 200} << false;
+        QTest::newRow("overlap without shared edge") << Rect{150, 150, 250, 250} << false;
+        QTest::newRow("in line but far") << Rect{100, 400, 200, 500} << false;
+    }
+    void isTouching()
+    {
+        QFETCH(Rect, b);
+        QFETCH(bool, touching);
+        const Rect a{100, 100, 200, 200};
+        QCOMPARE(MagneticDock::IsTouching(a, b), touching);
+        QCOMPARE(MagneticDock::IsTouching(b, a), touching);
+    }
+
+    void registrationAndRemoval()
+    {
+        Desk desk;
+        QVERIFY(desk.add(Main, {0, 0, 100, 100}));
+        QVERIFY(!desk.dock.AddWindow(Main));
+        QVERIFY(!desk.dock.AddWindow(B)); // dead
+        QVERIFY(!desk.add(A, {100, 0, 200, 100}, B));
+        QVERIFY(desk.dock.AddWindow(A, Main));
+        QVERIFY(desk.dock.isGlued(A));
+        QVERIFY(desk.dock.RemoveWindow(Main));
+        QVERIFY(!desk.dock.RemoveWindow(Main));
+        QCOMPARE(desk.dock.parentOf(A), WindowId(0));
+        // A removed window gets its messages unsnapped, with its own result.
+        int wParam = 0;
+        Rect rect{5, 5, 50, 50};
+        QCOMPARE(desk.dock.Relay(Main, HookMessage::Moving, wParam, rect, [] { return 3; }), 3);
+        QCOMPARE(rect, (Rect{5, 5, 50, 50}));
+        QVERIFY(desk.add(Main, {0, 0, 100, 100}));
+        QVERIFY(!desk.dock.isGlued(A));
+    }
+
+    void relay_data()
+    {
+        QTest::addColumn<HookMessage>("message");
+        QTest::addColumn<int>("reaction");
+        QTest::addColumn<int>("expectedResult");
+        QTest::addColumn<int>("callbacks");
+        QTest::newRow("unregistered message passes with the window's result")
+            << HookMessage::Command << int(Nothing) << 42 << 0;
+        QTest::newRow("consumed message never reaches the window") << HookMessage::Moving << int(Consume) << 7 << 1;
+        QTest::newRow("hooked on both sides, not consumed") << HookMessage::Sizing << int(Nothing) << 42 << 2;
+        QTest::newRow("window removes its own hook mid-message") << HookMessage::Sizing << int(Unhook) << 42 << 1;
+        QTest::newRow("window removes and re-adds its hook mid-message")
+            << HookMessage::Sizing << int(UnhookAndAddAgain) << 42 << 1;
+    }
+    void relay()
+    {
+        QFETCH(HookMessage, message);
+        QFETCH(int, reaction);
+        QFETCH(int, expectedResult);
+        QFETCH(int, callbacks);
+        HookTable table;
+        for (const WindowId w : {4, 5, 6})
+            table.Hook(w);
+        table.AddMessage(5, HookMessage::Moving, HookSide::Before);
+        table.AddMessage(5, HookMessage::Sizing, HookSide::Both);
+        RecordingClient client(table, reaction);
+        bool reached = false;
+        int wParam = 0;
+        Rect rect;
+        QCOMPARE(table.relay(client, 5, message, wParam, rect, [&] {
+            reached = true;
+            return 42;
+        }), expectedResult);
+        QCOMPARE(reached, reaction != Consume);
+        QCOMPARE(client.calls, callbacks);
+        // A re-added window reuses its freed record, with nothing left of the old hook.
+        QCOMPARE(table.recordOf(5), reaction == Unhook ? -1 : 1);
+        QCOMPARE(table.wants(5, HookMessage::Moving, HookSide::Before), reaction <= Consume);
+        QCOMPARE(int(table.records().size()), 3);
+    }
+
+    void frames_data()
+    {
+        QTest::addColumn<int>("effect");
+        QTest::addColumn<EffectDirection>("direction");
+        QTest::addColumn<int>("frame"); // -1 for the last
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<QRegion>("expected");
+        const char *names[] = {"left edge", "right edge", "top edge", "bottom edge", "top-left corner",
+                               "bottom-left corner", "top-right corner", "bottom-right corner",
+                               "vertical centre line", "horizontal centre line", "centred rectangle",
+                               "centred square", "horizontal blinds", "vertical blinds"};
+        const QRegion whole(0, 0, 300, 200);
+        const auto open = EffectDirection::Open, close = EffectDirection::Close;
+        for (int effect = 0; effect < EffectCount; ++effect) {
+            // The window is wider than tall: the centred square ends as 200 x 200.
+            const QRegion opened = effect == 11 ? QRegion(50, 0, 200, 200) : whole;
+            QTest::addRow("opening %s, first", names[effect]) << effect << open << 0 << 50 << QRegion();
+            QTest::addRow("opening %s, last", names[effect]) << effect << open << -1 << 50 << opened;
+            QTest::addRow("closing %s, first", names[effect]) << effect << close << 0 << 50 << whole;
+            QTest::addRow("closing %s, last", names[effect]) << effect << close << -1 << 50 << QRegion();
+        }
+        QTest::newRow("centred rectangle half open") << 10 << open << 25 << 50 << QRegion(75, 50, 150, 100);
+        QTest::newRow("bottom-left corner half open") << 5 << open << 25 << 50 << QRegion(0, 100, 150, 100);
+        QTest::newRow("top-right corner closing") << 6 << close << 10 << 50 << QRegion(60, 0, 240, 160);
+        QTest::newRow("right edge closing") << 1 << close << 10 << 50 << QRegion(0, 0, 240, 200);
+        QTest::newRow("37.5 rounds to even 38") << 0 << open << 1 << 8 << QRegion(0, 0, 38, 200);
+        QTest::newRow("112.5 rounds to even 112") << 0 << open << 3 << 8 << QRegion(0, 0, 112, 200);
+        // With 50 steps the blinds' strips grow by one pixel a frame, one strip every 25 pixels.
+        QRegion strips[2];
+        for (int k = 0; k < 12; ++k) {
+            strips[0] += QRect(0, 25 * k, 300, 10);
+            strips[1] += QRect(25 * k, 0, 10, 200);
+        }
+        for (int i = 0; i < 2; ++i) {
+            QTest::addRow("%s opening, frame 10", names[12 + i]) << 12 + i << open << 10 << 50 << (strips[i] & whole);
+            QTest::addRow("%s closing, frame 10", names[12 + i]) << 12 + i << close << 10 << 50 << (whole - strips[i]);
+        }
+        QRegion oddStrips; // 7 steps: one strip every 4 pixels (3.5 rounded to even)
+        for (int x = 0; x < 300; x += 4)
+            oddStrips += QRect(x, 0, 2, 200);
+        QTest::newRow("vertical blinds with 7 steps, frame 2") << 13 << open << 2 << 7 << oddStrips;
+    }
+    void frames()
+    {
+        QFETCH(int, effect);
+        QFETCH(EffectDirection, direction);
+        QFETCH(int, frame);
+        QFETCH(int, steps);
+        QFETCH(QRegion, expected);
+        if (frame < 0)
+            frame = effectFrameCount(effect, steps) - 1;
+        QRegion shown;
+        for (const Rect &r : effectRegion(effect, direction, frame, 300, 200, steps)) {
+            QVERIFY(!r.isEmpty());
+            shown += QRect(r.left, r.top, r.width(), r.height());
+        }
+        QCOMPARE(shown, expected);
+    }
+
+    void frameCounts_data()
+    {
+        QTest::addColumn<int>("effect");
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<int>("frames");
+        QTest::newRow("blinds, 50 steps give 26 frames") << 12 << 50 << 26;
+        QTest::newRow("blinds, 7 steps: 3.5 rounds to 4") << 13 << 7 << 5;
+        QTest::newRow("blinds, 5 steps: 2.5 rounds to 2") << 12 << 5 << 3;
+        QTest::newRow("effect 14 has no frames") << 14 << 50 << 0;
+        QTest::newRow("effect -1 has no frames") << -1 << 50 << 0;
+        QTest::newRow("zero steps fail") << 10 << 0 << -1;
+    }
+    void frameCounts()
+    {
+        QFETCH(int, effect);
+        QFETCH(int, steps);
+        QFETCH(int, frames);
+        QCOMPARE(effectFrameCount(effect, steps), frames);
+        QCOMPARE(effectRegion(effect, EffectDirection::Open, frames - 1, 300, 200, steps).empty(), frames <= 0);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestWindowServicesCore)
+#include "tst_window_services_core.moc"
