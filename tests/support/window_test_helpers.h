@@ -1,0 +1,141 @@
+#pragma once
+
+#include "support/fake_host.h"
+#include "window_services/form_effects.h"
+#include "window_services/ontop_notontop_less.h"
+#include "windows/common/bilingual.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QtTest>
+
+namespace radixon::test {
+
+// The offscreen platform reports every mask an effect sets, every raise and every
+// change of a fixed size; none of it tells of a fault.
+inline void dropPlatformNoise()
+{
+    static QtMessageHandler previous = nullptr;
+    previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+            for (const char *noise : {"mask", "raise", "propagateSizeHints"}) {
+                if (message.contains(QLatin1String(noise), Qt::CaseInsensitive))
+                    return;
+            }
+            previous(type, context, message);
+        });
+}
+
+template <class T = QWidget>
+T *control(const QWidget *window, const char *name)
+{
+    T *found = window->findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
+
+inline void clickBox(const QWidget *window, const char *name)
+{
+    auto *box = control<QCheckBox>(window, name);
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2)); // on the indicator
+}
+
+inline QStringList textLines(std::initializer_list<const char *> texts)
+{
+    QStringList all;
+    for (const char *text : texts)
+        all << QString::fromUtf8(text);
+    return all;
+}
+
+inline QStringList textLines(const QListWidget *list)
+{
+    QStringList all;
+    for (int i = 0; i < list->count(); ++i)
+        all << list->item(i)->text();
+    return all;
+}
+
+// Loads the window as the main window does and waits until it is in full view.
+template <class Window>
+bool open(QPointer<Window> &window, FakeHost &host, bool greek)
+{
+    host.greekFlag = greek;
+    window = new Window(host);
+    window->load();
+    finishEffect(window);
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+// The close control starts the unload: the main window's box is cleared and the
+// window leaves the dock, then goes once its close effect has ended.
+template <class Window>
+void verifyCloseControl(QPointer<Window> &window, FakeHost &host, Companion which)
+{
+    QVERIFY(!window->close());
+    QVERIFY(!host.dock().isRegistered(window));
+    QTRY_VERIFY(window.isNull());
+    QCOMPARE(host.unloading, std::vector<Companion>{which});
+}
+
+// The labels, boxes, buttons and frames whose caption is cut off or that stick out
+// of their container.
+inline QStringList captionsCutOff(const QWidget *window)
+{
+    QStringList cut;
+    for (const QWidget *child : window->findChildren<QWidget *>()) {
+        const bool captioned = qobject_cast<const QLabel *>(child)
+                               || qobject_cast<const QAbstractButton *>(child)
+                               || qobject_cast<const QGroupBox *>(child);
+        if (captioned
+            && (!captionFits(child) || !child->parentWidget()->rect().contains(child->geometry())))
+            cut << child->objectName();
+    }
+    return cut;
+}
+
+// The two conversion windows share their options: Check5 shows the options frame,
+// Check3 puts the window on top, Check1 switches the language.
+inline void verifyOptionAndOnTopBoxes(QWidget *window)
+{
+    const QWidget *frame1 = control(window, "Frame1");
+    const QWidget *frame2 = control(window, "Frame2");
+    clickBox(window, "Check5");
+    QCOMPARE(window->height(), frame1->geometry().bottom() + 1 + frame1->x());
+    QVERIFY(!frame2->isVisible());
+    clickBox(window, "Check5");
+    QCOMPARE(window->height(), frame2->geometry().bottom() + 1 + frame1->x());
+    QVERIFY(frame2->isVisible());
+    clickBox(window, "Check3");
+    QVERIFY(isOnTop(window));
+    clickBox(window, "Check3");
+    QVERIFY(!isOnTop(window));
+}
+
+inline void addLoadRows()
+{
+    QTest::addColumn<bool>("greek");
+    QTest::addColumn<bool>("mainOnTop");
+    QTest::newRow("English") << false << false;
+    QTest::newRow("English ignores the main window on top") << false << true;
+    QTest::newRow("Greek") << true << false;
+    QTest::newRow("Greek copies the main window on top") << true << true;
+}
+
+// Right after the load of a conversion window: docked, opening, its options in view,
+// and the language and on-top state that only a Greek main window passes on.
+inline void verifyLoaded(const QWidget *window, FakeHost &host, bool greek, bool mainOnTop)
+{
+    QVERIFY(host.dock().isRegistered(window));
+    QVERIFY(isEffectRunning(window));
+    QVERIFY(control<QCheckBox>(window, "Check5")->isChecked());
+    QCOMPARE(control<QCheckBox>(window, "Check1")->isChecked(), greek);
+    QCOMPARE(control<QCheckBox>(window, "Check3")->isChecked(), greek && mainOnTop);
+    QCOMPARE(isOnTop(window), greek && mainOnTop);
+}
+
+} // namespace radixon::test
