@@ -4,6 +4,7 @@
 #include "main_window/number_entry.h"
 #include "window_services/hover_button.h"
 #include "window_services/ontop_notontop_less.h"
+#include "windows/common/appearance.h"
 #include "windows/common/companion_window.h"
 #include "windows/common/dialogs.h"
 #include "windows/common/layout.h"
@@ -20,7 +21,6 @@
 #include <QComboBox>
 #include <QEventLoop>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -86,7 +86,7 @@ void Form_Numeric::createControls()
     QPalette preview = Text3->palette();
     preview.setColor(QPalette::Base, QColor(224, 224, 224));
     Text3->setPalette(preview);
-    Image1->setPixmap(QIcon(QStringLiteral(":/radixon/radixon-32.png")).pixmap(32, 32));
+    Image1->setPixmap(programIcon(32));
     Image1->installEventFilter(this);
 
     createOptionsPanel();

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QIcon>
 #include <QPainter>
+#include <QPixmap>
 #include <QProxyStyle>
 #include <QStyleOptionGroupBox>
 #include <QStyleFactory>
@@ -81,10 +82,17 @@ public:
 
 } // namespace
 
+QPixmap programIcon(int size)
+{
+    // Naming the format keeps Qt from loading every image plugin to guess it, which
+    // would cost more start-up time than the rest of the main window.
+    return QPixmap(QStringLiteral(":/radixon/radixon-%1.png").arg(size), "PNG");
+}
+
 void applyAppearance(QApplication &app)
 {
     app.setStyle(new CompactStyle);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/radixon/radixon-64.png")));
+    QApplication::setWindowIcon(QIcon(programIcon(64)));
     QFont font = QApplication::font();
     font.setPixelSize(10);
     QApplication::setFont(font);

@@ -1,6 +1,7 @@
 #pragma once
 
 class QApplication;
+class QPixmap;
 
 namespace radixon {
 
@@ -8,5 +9,8 @@ namespace radixon {
 // indicators and a 10-pixel font, so that captions fit the fixed layouts, and the
 // program's icon on every window.
 void applyAppearance(QApplication &app);
+
+// The program's icon at one of its rendered sizes (16, 32, 48, 64, 128 or 256).
+QPixmap programIcon(int size);
 
 } // namespace radixon

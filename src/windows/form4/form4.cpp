@@ -1,5 +1,6 @@
 #include "windows/form4/form4.h"
 
+#include "windows/common/appearance.h"
 #include "windows/common/layout.h"
 #include "windows/form4/form4_texts.h"
 #include "windows/form4/web_address.h"
@@ -52,7 +53,7 @@ void Form4::createControls()
     Label1 = textLabel(Frame1, "Label1", twipsRect(1305, 315, 6750, 2475));
     // The long lines break between words rather than widen the window.
     Label1->setWordWrap(true);
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/radixon/radixon-64.png")));
+    Picture1->setPixmap(programIcon(64));
     Picture1->setAlignment(Qt::AlignCenter);
 
     Frame2 = place(new QGroupBox(this), "Frame2", twipsRect(90, 3090, 8190, 810));
