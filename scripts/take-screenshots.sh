@@ -7,4 +7,4 @@ build="${RADIXON_BUILD_DIR:-$root/build}"
 export XDG_RUNTIME_DIR=$(mktemp -d)
 mkdir -p "$root/docs/screenshots"
 exec bash "$root/tests/run-under-xvfb.sh" \
-    "$build/tests/screenshots/radixon_capture_windows" "$root/docs/screenshots"
+    "$build/tools/radixon_capture_windows" "$root/docs/screenshots"

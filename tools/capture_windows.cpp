@@ -3,9 +3,9 @@
 // Run on a real display (scripts/take-screenshots.sh starts one).
 
 #include "main_window/form_numeric.h"
-#include "support/fake_dialogs.h"
 #include "windows/common/appearance.h"
 #include "windows/common/companion_window.h"
+#include "windows/common/dialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -60,7 +60,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     applyAppearance(app);
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
-    test::FakeDialogs dialogs;
+    QtDialogs dialogs;
     Form_Numeric main(dialogs);
     main.show();
     if (!QTest::qWaitForWindowExposed(&main))
