@@ -35,8 +35,9 @@ bool showFramed(QWidget *w, QRect geometry)
 {
     w->setGeometry(geometry);
     w->show();
-    return QTest::qWaitForWindowExposed(w)
-        && QTest::qWaitFor([w] { return w->frameGeometry().size() != w->geometry().size(); }, 3000);
+    // Generous limits: under sanitizers and a loaded machine the window manager is slow.
+    return QTest::qWaitForWindowExposed(w, 20000)
+        && QTest::qWaitFor([w] { return w->frameGeometry().size() != w->geometry().size(); }, 20000);
 }
 
 bool above(const QWidget *w)
