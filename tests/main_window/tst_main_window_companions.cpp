@@ -6,40 +6,31 @@
 #include "windows/common/companion_window.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QLockFile>
 #include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
-#include <QtTest>
 
 #include <memory>
+#include <optional>
 
 using namespace radixon;
 
 namespace {
 
-// A loaded companion window that is not closing, found by name as the user sees it.
-CompanionWindow *openWindow(const char *name)
+// All companion windows, or only the one of that name that is open and not closing.
+QList<CompanionWindow *> companionWindows(const char *name = nullptr)
 {
+    QList<CompanionWindow *> all;
     for (QWidget *widget : QApplication::topLevelWidgets()) {
         auto *window = qobject_cast<CompanionWindow *>(widget);
-        if (window && window->objectName() == QLatin1String(name) && !window->isUnloading())
-            return window;
+        if (window && (!name || (window->objectName() == QLatin1String(name) && !window->isUnloading())))
+            all << window;
     }
-    return nullptr;
+    return all;
 }
-
-int companionWindowsAlive()
-{
-    int count = 0;
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        count += qobject_cast<CompanionWindow *>(widget) ? 1 : 0;
-    return count;
-}
+CompanionWindow *openWindow(const char *name) { return companionWindows(name).value(0); }
 
 } // namespace
 
@@ -49,31 +40,16 @@ class TestMainWindowCompanions : public QObject {
     std::unique_ptr<test::FakeDialogs> dialogs;
     std::unique_ptr<Form_Numeric> window;
 
-    QCheckBox *box(const char *name) const { return window->findChild<QCheckBox *>(QLatin1String(name)); }
+    QCheckBox *box(const char *name) const { return test::control<QCheckBox>(window.get(), name); }
     void calculate(const QString &number) const
     {
-        auto *entry = window->findChild<QLineEdit *>(QStringLiteral("Text1"));
+        auto *entry = test::control<QLineEdit>(window.get(), "Text1");
         entry->setText(number);
         QTest::keyClick(entry, Qt::Key_Return);
     }
-    QStringList temporaryLines() const
-    {
-        QStringList lines;
-        if (CompanionWindow *list = openWindow("Form6")) {
-            auto *widget = list->findChild<QListWidget *>(QStringLiteral("List1"));
-            for (int i = 0; i < widget->count(); ++i)
-                lines << widget->item(i)->text();
-        }
-        return lines;
-    }
 
 private slots:
-    void initTestCase()
-    {
-        test::dropPlatformNoise();
-        applyAppearance(*qApp);
-    }
-
+    void initTestCase() { test::dropPlatformNoise(); applyAppearance(*qApp); }
     void init()
     {
         dialogs = std::make_unique<test::FakeDialogs>();
@@ -82,62 +58,56 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         box("Check5")->setChecked(true);
     }
-
-    void cleanup()
-    {
-        window.reset();
-        QTRY_COMPARE(companionWindowsAlive(), 0);
-    }
+    void cleanup() { window.reset(); QTRY_VERIFY(companionWindows().isEmpty()); }
 
     void resultsGoToTheTemporaryList_data()
     {
         QTest::addColumn<bool>("greek");
         QTest::addColumn<int>("system");
-        QTest::addColumn<QString>("line");
-        QTest::newRow("English binary") << false << 0 << QStringLiteral("Bin: 255 = 11111111");
-        QTest::newRow("English hexadecimal") << false << 2 << QStringLiteral("Hex: 255 = FF");
-        QTest::newRow("Greek octal") << true << 1 << QString::fromUtf8("Οκτ: 255 = 377");
-        QTest::newRow("Greek hexadecimal") << true << 2 << QString::fromUtf8("Δεκ: 255 = FF");
+        QTest::addColumn<QStringList>("numbers");
+        QTest::addColumn<QStringList>("lines");
+        const QStringList n255{QStringLiteral("255")};
+        QTest::newRow("English binary") << false << 0 << n255 << test::textLines({"Bin: 255 = 11111111"});
+        QTest::newRow("English hexadecimal") << false << 2 << n255 << test::textLines({"Hex: 255 = FF"});
+        QTest::newRow("Greek octal") << true << 1 << n255 << test::textLines({"Οκτ: 255 = 377"});
+        QTest::newRow("Greek hexadecimal") << true << 2 << n255 << test::textLines({"Δεκ: 255 = FF"});
+        QTest::newRow("each append moves the current line down")
+            << false << 0 << test::textLines({"1", "2", "3"})
+            << test::textLines({"Bin: 1 = 1", "Bin: 2 = 10", "Bin: 3 = 11"});
+        QTest::newRow("too large or empty adds no line")
+            << false << 0 << test::textLines({"79228162514264337593543950336", ""}) << QStringList();
     }
     void resultsGoToTheTemporaryList()
     {
         QFETCH(bool, greek);
         QFETCH(int, system);
-        QFETCH(QString, line);
-        if (!greek)
-            box("Check4")->setChecked(false);
-        box("Check1")->setChecked(true);
-        QVERIFY(openWindow("Form6"));
-        window->findChild<QComboBox *>(QStringLiteral("Combo1"))->setCurrentIndex(system);
-        calculate(QStringLiteral("255"));
-        QCOMPARE(temporaryLines(), QStringList{line});
-    }
-
-    void eachAppendMovesTheCurrentLineDown()
-    {
-        box("Check1")->setChecked(true);
-        for (const char *number : {"1", "2", "3"})
-            calculate(QLatin1String(number));
-        auto *list = openWindow("Form6")->findChild<QListWidget *>(QStringLiteral("List1"));
-        QCOMPARE(list->count(), 3);
-        QCOMPARE(list->currentRow(), 2);
-    }
-
-    void failedOrUntickedCalculationsAddNoLine()
-    {
+        QFETCH(QStringList, numbers);
+        QFETCH(QStringList, lines);
+        box("Check4")->setChecked(greek);
         calculate(QStringLiteral("5"));
         QVERIFY(!openWindow("Form6")); // the list's box is clear: nothing loads
         box("Check1")->setChecked(true);
-        calculate(QStringLiteral("79228162514264337593543950336"));
-        calculate(QString());
-        QCOMPARE(temporaryLines(), QStringList{});
+        test::control<QComboBox>(window.get(), "Combo1")->setCurrentIndex(system);
+        for (const QString &number : numbers)
+            calculate(number);
+        auto *list = test::control<QListWidget>(openWindow("Form6"), "List1");
+        QCOMPARE(test::textLines(list), lines);
+        QCOMPARE(list->currentRow(), int(lines.size()) - 1);
     }
 
+    void showAllOpensAndClosesTheFourWindows_data()
+    {
+        QTest::addColumn<bool>("onTop"); // the lists take the main window's on-top state
+        QTest::newRow("main window on top") << true;
+        QTest::newRow("main window not on top") << false;
+    }
     void showAllOpensAndClosesTheFourWindows()
     {
+        QFETCH(bool, onTop);
+        box("Check8")->setChecked(onTop);
         box("Check3")->setChecked(true);
         CompanionWindow *lists = openWindow("Form2");
-        QVERIFY(lists);
+        QCOMPARE(test::control<QCheckBox>(lists, "Check2")->isChecked(), onTop);
         box("Check13")->setChecked(true);
         for (const char *name : {"Form6", "Form5", "Form3", "Form2"})
             QVERIFY2(openWindow(name), name);
@@ -152,21 +122,7 @@ private slots:
         box("Check13")->setChecked(false);
         for (const char *name : {"Form6", "Form5", "Form3"})
             QVERIFY2(!openWindow(name), name);
-        QTRY_COMPARE(companionWindowsAlive(), 0);
-    }
-
-    void listsTakeTheOnTopStateOfTheMainWindow_data()
-    {
-        QTest::addColumn<bool>("onTop");
-        QTest::newRow("main window on top") << true;
-        QTest::newRow("main window not on top") << false;
-    }
-    void listsTakeTheOnTopStateOfTheMainWindow()
-    {
-        QFETCH(bool, onTop);
-        box("Check8")->setChecked(onTop);
-        box("Check3")->setChecked(true);
-        QCOMPARE(openWindow("Form2")->findChild<QCheckBox *>(QStringLiteral("Check2"))->isChecked(), onTop);
+        QTRY_VERIFY(companionWindows().isEmpty());
     }
 
     void reopeningWhileTheCloseEffectRunsGivesAFreshWindow()
@@ -177,28 +133,17 @@ private slots:
         box("Check12")->setChecked(true);
         CompanionWindow *second = openWindow("Form5");
         QVERIFY(second && second != first);
-        QTRY_COMPARE(companionWindowsAlive(), 1);
+        QTRY_COMPARE(companionWindows().size(), 1);
     }
 
-    void pictureOpensTheAboutWindowOnce()
-    {
-        QWidget *picture = window->findChild<QWidget *>(QStringLiteral("Image1"));
-        QTest::mouseClick(picture, Qt::LeftButton);
-        CompanionWindow *about = openWindow("Form4");
-        QVERIFY(about);
-        QTest::mouseClick(picture, Qt::LeftButton);
-        QCOMPARE(openWindow("Form4"), about);
-        QCOMPARE(companionWindowsAlive(), 1);
-    }
-
-    void shutdownUnloadsEverythingBeforeTheFarewell_data()
+    void aboutOnceThenShutdownUnloadsEverythingBeforeTheFarewell_data()
     {
         QTest::addColumn<bool>("greek");
         QTest::addColumn<QString>("firstLine");
         QTest::newRow("English") << false << QStringLiteral("Thank you for using my program!");
         QTest::newRow("Greek") << true << QString::fromUtf8("Ευχαριστώ που χρησιμοποιείτε το πρόγραμμά μου!");
     }
-    void shutdownUnloadsEverythingBeforeTheFarewell()
+    void aboutOnceThenShutdownUnloadsEverythingBeforeTheFarewell()
     {
         QFETCH(bool, greek);
         QFETCH(QString, firstLine);
@@ -206,11 +151,15 @@ private slots:
         box("Check13")->setChecked(true);
         box("Check1")->setChecked(true);
         calculate(QStringLiteral("7")); // an unsaved line does not hold shutdown up
-        QTest::mouseClick(window->findChild<QWidget *>(QStringLiteral("Image1")), Qt::LeftButton);
-        QCOMPARE(companionWindowsAlive(), 5);
+        QWidget *picture = test::control(window.get(), "Image1");
+        QTest::mouseClick(picture, Qt::LeftButton);
+        CompanionWindow *about = openWindow("Form4");
+        QTest::mouseClick(picture, Qt::LeftButton); // the picture opens About once
+        QCOMPARE(openWindow("Form4"), about);
+        QCOMPARE(companionWindows().size(), 5);
 
         window->close();
-        QCOMPARE(companionWindowsAlive(), 0); // every close effect ended before the farewell
+        QVERIFY(companionWindows().isEmpty()); // every close effect ended before the farewell
         QCOMPARE(dialogs->shown.size(), std::size_t(1));
         const test::FakeDialogs::Shown &farewell = dialogs->shown.front();
         QCOMPARE(farewell.title, QStringLiteral("Radixon"));
@@ -227,34 +176,33 @@ class TestStartup : public QObject {
     QString lockPath() const { return folder.filePath(QStringLiteral("radixon.lock")); }
 
 private slots:
-    void firstCopyAsksNothing()
+    void startingAsksOnlyWhenAnotherCopyRuns_data()
     {
-        test::FakeDialogs dialogs;
-        const SingleInstance instance(lockPath());
-        const std::unique_ptr<Form_Numeric> window = startMainWindow(dialogs, instance);
-        QVERIFY(window);
-        QVERIFY(dialogs.shown.empty());
-        QCOMPARE(window->height(), Form_Numeric::closedHeight);
-    }
-
-    void secondCopyAsksAndMayEnd_data()
-    {
+        QTest::addColumn<bool>("another");
         QTest::addColumn<bool>("yes");
-        QTest::newRow("No ends the new copy") << false;
-        QTest::newRow("Yes opens a second window") << true;
+        QTest::newRow("first copy asks nothing") << false << false;
+        QTest::newRow("No ends the new copy") << true << false;
+        QTest::newRow("Yes opens a second window") << true << true;
     }
-    void secondCopyAsksAndMayEnd()
+    void startingAsksOnlyWhenAnotherCopyRuns()
     {
+        QFETCH(bool, another);
         QFETCH(bool, yes);
-        const SingleInstance running(lockPath());
+        std::optional<SingleInstance> running;
+        if (another)
+            QVERIFY(!running.emplace(lockPath()).anotherCopyRunning());
         const SingleInstance starting(lockPath());
-        QVERIFY(!running.anotherCopyRunning());
-        QVERIFY(starting.anotherCopyRunning());
+        QCOMPARE(starting.anotherCopyRunning(), another);
 
         test::FakeDialogs dialogs;
         dialogs.answerYes = yes;
         const std::unique_ptr<Form_Numeric> window = startMainWindow(dialogs, starting);
-        QCOMPARE(dialogs.shown.size(), std::size_t(1));
+        QCOMPARE(bool(window), !another || yes);
+        QCOMPARE(dialogs.shown.size(), std::size_t(another));
+        if (!another) {
+            QCOMPARE(window->height(), Form_Numeric::closedHeight);
+            return;
+        }
         QCOMPARE(dialogs.shown.front().kind, QStringLiteral("ask"));
         QCOMPARE(dialogs.shown.front().title, QStringLiteral("Radixon"));
         QCOMPARE(dialogs.shown.front().text.split(QLatin1Char('\n')),
@@ -262,13 +210,11 @@ private slots:
                               QString::fromUtf8("Θέλετε να ξεκινήσετε ένα καινούργιο ;"),
                               QStringLiteral("Program is already open."),
                               QStringLiteral("Want to start a new one ?")}));
-        QCOMPARE(bool(window), yes);
         if (!window)
             return;
         QCOMPARE(window->height(), Form_Numeric::closedHeight + 1);
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        const QPoint centred =
-            CenterOnScreen(screen, QSize(Form_Numeric::clientWidth, Form_Numeric::openHeight));
+        const QPoint centred = CenterOnScreen(screen, QSize(Form_Numeric::clientWidth, Form_Numeric::openHeight));
         QCOMPARE(window->pos(), centred + QPoint(window->width(), 0));
         QVERIFY(window->greek());
     }

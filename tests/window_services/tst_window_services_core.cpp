@@ -107,25 +107,25 @@ private slots:
         QTest::addColumn<bool>("secondMaximised");
         QTest::addColumn<Point>("landing");
         QTest::addColumn<Point>("expected");
+        const auto row = [](const char *name, int snapWidth, Rect first, Rect second, bool maximised, Point landing,
+                            Point expected) {
+            QTest::newRow(name) << snapWidth << first << second << maximised << landing << expected;
+        };
         // The dragged window is 494 x 200: landing at left 506 puts it flush with the area's right edge.
         const Rect far{900, 700, 950, 750};
-        QTest::newRow("exactly the snap width stays") << 10 << far << far << false << Point{10, 150} << Point{10, 150};
-        QTest::newRow("one pixel closer snaps") << 10 << far << far << false << Point{9, 150} << Point{0, 150};
-        QTest::newRow("outside the area snaps back") << 10 << far << far << false << Point{-9, 150} << Point{0, 150};
-        QTest::newRow("snap width zero never snaps") << 0 << far << far << false << Point{1, 150} << Point{1, 150};
-        QTest::newRow("highest-numbered window wins")
-            << 10 << Rect{300, 100, 502, 200} << Rect{300, 300, 510, 400} << false << Point{506, 150}
-            << Point{510, 150};
-        QTest::newRow("later window wins even when farther")
-            << 10 << Rect{300, 100, 505, 200} << Rect{300, 300, 499, 400} << false << Point{506, 150}
-            << Point{499, 150};
-        QTest::newRow("window beats work area")
-            << 10 << Rect{0, 600, 10, 700} << Rect{300, 100, 503, 200} << false << Point{506, 150} << Point{503, 150};
-        QTest::newRow("work area on the axis where no window matches")
-            << 10 << Rect{200, 100, 400, 200} << far << false << Point{4, 204} << Point{0, 200};
+        row("exactly the snap width stays", 10, far, far, false, {10, 150}, {10, 150});
+        row("one pixel closer snaps", 10, far, far, false, {9, 150}, {0, 150});
+        row("outside the area snaps back", 10, far, far, false, {-9, 150}, {0, 150});
+        row("snap width zero never snaps", 0, far, far, false, {1, 150}, {1, 150});
+        row("highest-numbered window wins", 10, {300, 100, 502, 200}, {300, 300, 510, 400}, false, {506, 150},
+            {510, 150});
+        row("later window wins even when farther", 10, {300, 100, 505, 200}, {300, 300, 499, 400}, false, {506, 150},
+            {499, 150});
+        row("window beats work area", 10, {0, 600, 10, 700}, {300, 100, 503, 200}, false, {506, 150}, {503, 150});
+        row("work area on the axis where no window matches", 10, {200, 100, 400, 200}, far, false, {4, 204}, {0, 200});
         // Alone, the first window would pull the right edge to 998.
-        QTest::newRow("maximised window counts as the work area")
-            << 10 << Rect{300, 300, 998, 400} << Rect{0, 0, 10, 10} << true << Point{501, 300} << Point{506, 300};
+        row("maximised window counts as the work area", 10, {300, 300, 998, 400}, {0, 0, 10, 10}, true, {501, 300},
+            {506, 300});
     }
     void snapping()
     {
@@ -167,18 +167,6 @@ private slots:
         QVERIFY(!desk.dock.isGlued(A));
     }
 
-    void gluePropagatesThroughChain()
-    {
-        Desk desk;
-        desk.add(Main, {0, 0, 100, 100});
-        desk.add(C, {300, 0, 400, 100}, Main); // registered before its neighbours
-        desk.add(B, {200, 0, 300, 100}, Main);
-        desk.add(A, {100, 0, 200, 100}, Main);
-        desk.add(D, {401, 0, 500, 100}, Main); // one pixel gap to C
-        QVERIFY(desk.dock.isGlued(A) && desk.dock.isGlued(B) && desk.dock.isGlued(C));
-        QVERIFY(!desk.dock.isGlued(D));
-    }
-
     void isTouching_data()
     {
         QTest::addColumn<Rect>("b");
@@ -197,15 +185,21 @@ private slots:
         QCOMPARE(MagneticDock::IsTouching(b, a), touching);
     }
 
-    void registrationAndRemoval()
+    void registrationGlueAndRemoval()
     {
         Desk desk;
         QVERIFY(desk.add(Main, {0, 0, 100, 100}));
         QVERIFY(!desk.dock.AddWindow(Main));
         QVERIFY(!desk.dock.AddWindow(B)); // dead
-        QVERIFY(!desk.add(A, {100, 0, 200, 100}, B));
+        QVERIFY(!desk.add(A, {100, 0, 200, 100}, B)); // parent not registered
+        // Glue passes along a chain, whatever the order the windows came in.
+        QVERIFY(desk.add(C, {300, 0, 400, 100}, Main));
+        desk.add(B, {200, 0, 300, 100}, Main);
         QVERIFY(desk.dock.AddWindow(A, Main));
-        QVERIFY(desk.dock.isGlued(A));
+        desk.add(D, {401, 0, 500, 100}, Main); // one pixel gap to C
+        QVERIFY(desk.dock.isGlued(A) && desk.dock.isGlued(B) && desk.dock.isGlued(C));
+        QVERIFY(!desk.dock.isGlued(D));
+
         QVERIFY(desk.dock.RemoveWindow(Main));
         QVERIFY(!desk.dock.RemoveWindow(Main));
         QCOMPARE(desk.dock.parentOf(A), WindowId(0));
@@ -265,6 +259,7 @@ private slots:
         QTest::addColumn<EffectDirection>("direction");
         QTest::addColumn<int>("frame"); // -1 for the last
         QTest::addColumn<int>("steps");
+        QTest::addColumn<int>("frames");
         QTest::addColumn<QRegion>("expected");
         const char *names[] = {"left edge", "right edge", "top edge", "bottom edge", "top-left corner",
                                "bottom-left corner", "top-right corner", "bottom-right corner",
@@ -275,31 +270,36 @@ private slots:
         for (int effect = 0; effect < EffectCount; ++effect) {
             // The window is wider than tall: the centred square ends as 200 x 200.
             const QRegion opened = effect == 11 ? QRegion(50, 0, 200, 200) : whole;
-            QTest::addRow("opening %s, first", names[effect]) << effect << open << 0 << 50 << QRegion();
-            QTest::addRow("opening %s, last", names[effect]) << effect << open << -1 << 50 << opened;
-            QTest::addRow("closing %s, first", names[effect]) << effect << close << 0 << 50 << whole;
-            QTest::addRow("closing %s, last", names[effect]) << effect << close << -1 << 50 << QRegion();
+            const int frames = effect >= 12 ? 26 : 51; // the blinds' strips are done halfway
+            QTest::addRow("opening %s, first", names[effect]) << effect << open << 0 << 50 << frames << QRegion();
+            QTest::addRow("opening %s, last", names[effect]) << effect << open << -1 << 50 << frames << opened;
+            QTest::addRow("closing %s, first", names[effect]) << effect << close << 0 << 50 << frames << whole;
+            QTest::addRow("closing %s, last", names[effect]) << effect << close << -1 << 50 << frames << QRegion();
         }
-        QTest::newRow("centred rectangle half open") << 10 << open << 25 << 50 << QRegion(75, 50, 150, 100);
-        QTest::newRow("bottom-left corner half open") << 5 << open << 25 << 50 << QRegion(0, 100, 150, 100);
-        QTest::newRow("top-right corner closing") << 6 << close << 10 << 50 << QRegion(60, 0, 240, 160);
-        QTest::newRow("right edge closing") << 1 << close << 10 << 50 << QRegion(0, 0, 240, 200);
-        QTest::newRow("37.5 rounds to even 38") << 0 << open << 1 << 8 << QRegion(0, 0, 38, 200);
-        QTest::newRow("112.5 rounds to even 112") << 0 << open << 3 << 8 << QRegion(0, 0, 112, 200);
+        QTest::newRow("centred rectangle half open") << 10 << open << 25 << 50 << 51 << QRegion(75, 50, 150, 100);
+        QTest::newRow("bottom-left corner half open") << 5 << open << 25 << 50 << 51 << QRegion(0, 100, 150, 100);
+        QTest::newRow("top-right corner closing") << 6 << close << 10 << 50 << 51 << QRegion(60, 0, 240, 160);
+        QTest::newRow("right edge closing") << 1 << close << 10 << 50 << 51 << QRegion(0, 0, 240, 200);
+        QTest::newRow("37.5 rounds to even 38") << 0 << open << 1 << 8 << 9 << QRegion(0, 0, 38, 200);
+        QTest::newRow("112.5 rounds to even 112") << 0 << open << 3 << 8 << 9 << QRegion(0, 0, 112, 200);
         // With 50 steps the blinds' strips grow by one pixel a frame, one strip every 25 pixels.
         QRegion strips[2];
         for (int k = 0; k < 12; ++k) {
             strips[0] += QRect(0, 25 * k, 300, 10);
             strips[1] += QRect(25 * k, 0, 10, 200);
         }
-        for (int i = 0; i < 2; ++i) {
-            QTest::addRow("%s opening, frame 10", names[12 + i]) << 12 + i << open << 10 << 50 << (strips[i] & whole);
-            QTest::addRow("%s closing, frame 10", names[12 + i]) << 12 + i << close << 10 << 50 << (whole - strips[i]);
+        for (const int e : {12, 13}) {
+            QTest::addRow("%s opening, frame 10", names[e]) << e << open << 10 << 50 << 26 << (strips[e - 12] & whole);
+            QTest::addRow("%s closing, frame 10", names[e]) << e << close << 10 << 50 << 26 << (whole - strips[e - 12]);
         }
-        QRegion oddStrips; // 7 steps: one strip every 4 pixels (3.5 rounded to even)
+        QRegion oddStrips; // 7 steps: one strip every 4 pixels (3.5 rounded to even), 5 frames
         for (int x = 0; x < 300; x += 4)
             oddStrips += QRect(x, 0, 2, 200);
-        QTest::newRow("vertical blinds with 7 steps, frame 2") << 13 << open << 2 << 7 << oddStrips;
+        QTest::newRow("vertical blinds with 7 steps, frame 2") << 13 << open << 2 << 7 << 5 << oddStrips;
+        QTest::newRow("blinds, 5 steps: 2.5 rounds to 2, 3 frames") << 12 << open << 0 << 5 << 3 << QRegion();
+        QTest::newRow("effect 14 has no frames") << 14 << open << 0 << 50 << 0 << QRegion();
+        QTest::newRow("effect -1 has no frames") << -1 << open << 0 << 50 << 0 << QRegion();
+        QTest::newRow("zero steps fail") << 10 << open << 0 << 0 << -1 << QRegion();
     }
     void frames()
     {
@@ -307,36 +307,15 @@ private slots:
         QFETCH(EffectDirection, direction);
         QFETCH(int, frame);
         QFETCH(int, steps);
+        QFETCH(int, frames);
         QFETCH(QRegion, expected);
-        if (frame < 0)
-            frame = effectFrameCount(effect, steps) - 1;
+        QCOMPARE(effectFrameCount(effect, steps), frames);
         QRegion shown;
-        for (const Rect &r : effectRegion(effect, direction, frame, 300, 200, steps)) {
+        for (const Rect &r : effectRegion(effect, direction, frame < 0 ? frames - 1 : frame, 300, 200, steps)) {
             QVERIFY(!r.isEmpty());
             shown += QRect(r.left, r.top, r.width(), r.height());
         }
         QCOMPARE(shown, expected);
-    }
-
-    void frameCounts_data()
-    {
-        QTest::addColumn<int>("effect");
-        QTest::addColumn<int>("steps");
-        QTest::addColumn<int>("frames");
-        QTest::newRow("blinds, 50 steps give 26 frames") << 12 << 50 << 26;
-        QTest::newRow("blinds, 7 steps: 3.5 rounds to 4") << 13 << 7 << 5;
-        QTest::newRow("blinds, 5 steps: 2.5 rounds to 2") << 12 << 5 << 3;
-        QTest::newRow("effect 14 has no frames") << 14 << 50 << 0;
-        QTest::newRow("effect -1 has no frames") << -1 << 50 << 0;
-        QTest::newRow("zero steps fail") << 10 << 0 << -1;
-    }
-    void frameCounts()
-    {
-        QFETCH(int, effect);
-        QFETCH(int, steps);
-        QFETCH(int, frames);
-        QCOMPARE(effectFrameCount(effect, steps), frames);
-        QCOMPARE(effectRegion(effect, EffectDirection::Open, frames - 1, 300, 200, steps).empty(), frames <= 0);
     }
 };
 
