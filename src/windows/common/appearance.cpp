@@ -84,8 +84,7 @@ public:
 
 QPixmap programIcon(int size)
 {
-    // Naming the format keeps Qt from loading every image plugin to guess it, which
-    // would cost more start-up time than the rest of the main window.
+    // The format is named, so the reader need not probe the data to find it.
     return QPixmap(QStringLiteral(":/radixon/radixon-%1.png").arg(size), "PNG");
 }
 
