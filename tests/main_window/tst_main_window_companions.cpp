@@ -16,21 +16,11 @@
 #include <optional>
 
 using namespace radixon;
+using test::companionWindows;
+using test::openWindow;
 
 namespace {
 
-// All companion windows, or only the one of that name that is open and not closing.
-QList<CompanionWindow *> companionWindows(const char *name = nullptr)
-{
-    QList<CompanionWindow *> all;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        auto *window = qobject_cast<CompanionWindow *>(widget);
-        if (window && (!name || (window->objectName() == QLatin1String(name) && !window->isUnloading())))
-            all << window;
-    }
-    return all;
-}
-CompanionWindow *openWindow(const char *name) { return companionWindows(name).value(0); }
 
 } // namespace
 

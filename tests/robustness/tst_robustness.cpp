@@ -22,6 +22,8 @@
 #include <random>
 
 using namespace radixon;
+using test::companionWindows;
+using test::openWindow;
 
 namespace {
 
@@ -30,18 +32,6 @@ const char *const converters[][4] = {{"Form_Numeric", nullptr, "Command2", "Text
                                      {"Form5", "Check12", "Command2", "Text2"},
                                      {"Form3", "Check11", "Command1", "Text3"}};
 
-// All companion windows, or only the one of that name that is open and not closing.
-QList<CompanionWindow *> companionWindows(const char *name = nullptr)
-{
-    QList<CompanionWindow *> all;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        auto *window = qobject_cast<CompanionWindow *>(widget);
-        if (window && (!name || (window->objectName() == QLatin1String(name) && !window->isUnloading())))
-            all << window;
-    }
-    return all;
-}
-CompanionWindow *openWindow(const char *name) { return companionWindows(name).value(0); }
 
 } // namespace
 

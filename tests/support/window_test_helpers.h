@@ -4,7 +4,9 @@
 #include "window_services/form_effects.h"
 #include "window_services/ontop_notontop_less.h"
 #include "windows/common/bilingual.h"
+#include "windows/common/companion_window.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -137,5 +139,18 @@ inline void verifyLoaded(const QWidget *window, FakeHost &host, bool greek, bool
     QCOMPARE(control<QCheckBox>(window, "Check3")->isChecked(), greek && mainOnTop);
     QCOMPARE(isOnTop(window), greek && mainOnTop);
 }
+
+// All companion windows, or only the one of that name that is open and not closing.
+inline QList<CompanionWindow *> companionWindows(const char *name = nullptr)
+{
+    QList<CompanionWindow *> all;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        auto *window = qobject_cast<CompanionWindow *>(widget);
+        if (window && (!name || (window->objectName() == QLatin1String(name) && !window->isUnloading())))
+            all << window;
+    }
+    return all;
+}
+inline CompanionWindow *openWindow(const char *name) { return companionWindows(name).value(0); }
 
 } // namespace radixon::test
