@@ -1,6 +1,8 @@
 #include "window_services/magnetic_dock.h"
 
 #include <cstdlib>
+#include <optional>
+#include <utility>
 
 namespace radixon {
 
@@ -158,33 +160,36 @@ void MagneticDock::BeginMove(WindowId h)
     grab_ = rects_[static_cast<std::size_t>(index)].topLeft() - startCursor_;
 }
 
+namespace {
+
+// The shift that puts the first edge of a moving span that comes within reach onto
+// an edge of the target span, trying the pairs in a fixed order.
+std::optional<int> edgeShift(int low, int high, int targetLow, int targetHigh, int reach)
+{
+    const std::pair<int, int> pairs[] = {
+        {low, targetLow}, {low, targetHigh}, {high, targetLow}, {high, targetHigh}};
+    for (const auto &[edge, target] : pairs) {
+        if (std::abs(edge - target) < reach)
+            return target - edge;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 // On each axis the first matching edge pair of entry k sets the shift; a later
 // entry overrides an earlier one.
 void MagneticDock::snapAgainst(const Rect &rc, int k, int &dx, int &dy) const
 {
     const Rect &r = rects_[static_cast<std::size_t>(k)];
     const int s = snapWidth_;
-    const auto near = [s](int a, int b) { return std::abs(a - b) < s; };
-
     if (rc.top < r.bottom + s && rc.bottom > r.top - s) {
-        if (near(rc.left, r.left))
-            dx = r.left - rc.left;
-        else if (near(rc.left, r.right))
-            dx = r.right - rc.left;
-        else if (near(rc.right, r.left))
-            dx = r.left - rc.right;
-        else if (near(rc.right, r.right))
-            dx = r.right - rc.right;
+        if (const std::optional<int> shift = edgeShift(rc.left, rc.right, r.left, r.right, s))
+            dx = *shift;
     }
     if (rc.left < r.right + s && rc.right > r.left - s) {
-        if (near(rc.top, r.top))
-            dy = r.top - rc.top;
-        else if (near(rc.top, r.bottom))
-            dy = r.bottom - rc.top;
-        else if (near(rc.bottom, r.top))
-            dy = r.top - rc.bottom;
-        else if (near(rc.bottom, r.bottom))
-            dy = r.bottom - rc.bottom;
+        if (const std::optional<int> shift = edgeShift(rc.top, rc.bottom, r.top, r.bottom, s))
+            dy = *shift;
     }
 }
 
