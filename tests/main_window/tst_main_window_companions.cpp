@@ -1,7 +1,7 @@
 #include "main_window/form_numeric.h"
 #include "main_window/single_instance.h"
 #include "main_window/startup.h"
-#include "support/window_test_helpers.h"
+#include "support/main_window_session.h"
 #include "windows/common/appearance.h"
 #include "windows/common/companion_window.h"
 
@@ -19,18 +19,9 @@ using namespace radixon;
 using test::companionWindows;
 using test::openWindow;
 
-namespace {
-
-
-} // namespace
-
-class TestMainWindowCompanions : public QObject {
+class TestMainWindowCompanions : public QObject, protected test::MainWindowSession {
     Q_OBJECT
 
-    std::unique_ptr<test::FakeDialogs> dialogs;
-    std::unique_ptr<Form_Numeric> window;
-
-    QCheckBox *box(const char *name) const { return test::control<QCheckBox>(window.get(), name); }
     void calculate(const QString &number) const
     {
         auto *entry = test::control<QLineEdit>(window.get(), "Text1");
@@ -42,13 +33,9 @@ private slots:
     void initTestCase() { test::dropPlatformNoise(); applyAppearance(*qApp); }
     void init()
     {
-        dialogs = std::make_unique<test::FakeDialogs>();
-        window = std::make_unique<Form_Numeric>(*dialogs);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        box("Check5")->setChecked(true);
+        QVERIFY(openMainWindow());
     }
-    void cleanup() { window.reset(); QTRY_VERIFY(companionWindows().isEmpty()); }
+    void cleanup() { QVERIFY(closeMainWindow()); }
 
     void resultsGoToTheTemporaryList_data()
     {

@@ -1,5 +1,5 @@
 #include "main_window/form_numeric.h"
-#include "support/window_test_helpers.h"
+#include "support/main_window_session.h"
 #include "windows/common/appearance.h"
 #include "windows/common/companion_window.h"
 #include "windows/form6/form6.h"
@@ -35,13 +35,9 @@ const char *const converters[][4] = {{"Form_Numeric", nullptr, "Command2", "Text
 
 } // namespace
 
-class TestRobustness : public QObject {
+class TestRobustness : public QObject, protected test::MainWindowSession {
     Q_OBJECT
 
-    std::unique_ptr<test::FakeDialogs> dialogs;
-    std::unique_ptr<Form_Numeric> window;
-
-    QCheckBox *box(const char *name) const { return test::control<QCheckBox>(window.get(), name); }
 
     // Every effect has ended, no window is left closing, each box is ticked exactly
     // when its window is open, and no window is there twice.
@@ -66,14 +62,10 @@ private slots:
     void initTestCase() { test::dropPlatformNoise(); applyAppearance(*qApp); }
     void init()
     {
-        dialogs = std::make_unique<test::FakeDialogs>();
-        window = std::make_unique<Form_Numeric>(*dialogs);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        box("Check5")->setChecked(true);
+        QVERIFY(openMainWindow());
         box("Check4")->setChecked(false);
     }
-    void cleanup() { window.reset(); QTRY_COMPARE(companionWindows().size(), 0); }
+    void cleanup() { QVERIFY(closeMainWindow()); }
 
     void megabytePasteIsClearedOrConverted_data()
     {

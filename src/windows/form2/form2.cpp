@@ -17,7 +17,6 @@ namespace radixon {
 
 namespace {
 
-
 // A list whose lines run down a column and on at the top of the next, each column
 // an equal share of the list's width; it scrolls sideways.
 QListWidget *numberList(QWidget *frame, const char *name, int columns)
@@ -158,6 +157,5 @@ void Form2::sendLine(int list)
         form2::lists[static_cast<std::size_t>(list)].sentLabel.in(host.greek()) + selected->text();
     host.temporaryList().AddItem(line);
 }
-
 
 } // namespace radixon

@@ -144,5 +144,4 @@ void Form6::saveList()
         dialogs.inform(this, title, form6::notSaved.in(greek), Dialogs::Icon::Information);
 }
 
-
 } // namespace radixon
