@@ -1,5 +1,5 @@
 // Times the conversion engine against GMP on the same inputs.
-// ToRadix2 is measured as callers use it (a fresh std::string per call);
+// toRadix is measured as callers use it (a fresh std::string per call);
 // mpz_get_str writes into a buffer allocated once, which favours GMP.
 
 #include "conversion/decimal.h"
@@ -22,7 +22,7 @@ using Clock = std::chrono::steady_clock;
 constexpr int valueCount = 10000;
 constexpr int rounds = 7;
 
-template<typename Work>
+template <typename Work>
 double bestSeconds(Work &&work)
 {
     double best = 1e300;
@@ -35,7 +35,8 @@ double bestSeconds(Work &&work)
     return best;
 }
 
-std::string randomDigits(std::mt19937_64 &random, std::size_t length, const char *alphabet, int size)
+std::string randomDigits(std::mt19937_64 &random, std::size_t length, const char *alphabet,
+                         int size)
 {
     std::uniform_int_distribution<int> pick(0, size - 1);
     std::string text(length, '0');
@@ -65,13 +66,13 @@ int main()
     }
 
     std::printf("%d random 96-bit values, best of %d rounds\n", valueCount, rounds);
-    std::printf("%-6s %14s %14s %8s\n", "base", "ToRadix2 ns", "mpz_get_str ns", "ratio");
+    std::printf("%-6s %14s %14s %8s\n", "base", "toRadix ns", "mpz_get_str ns", "ratio");
     std::size_t sink = 0;
     char buffer[128];
     for (const int base : {2, 8, 16, 10}) {
         const double ours = bestSeconds([&] {
             for (const radixon::Decimal &d : decimals)
-                sink += radixon::ToRadix2(d, static_cast<std::uint8_t>(base))->size();
+                sink += radixon::toRadix(d, static_cast<std::uint8_t>(base))->size();
         });
         const double gmp = bestSeconds([&] {
             for (const mpz_t &z : integers)
@@ -83,9 +84,10 @@ int main()
 
     const std::string binary = randomDigits(random, 32767, "01", 2);
     const std::string hexadecimal = randomDigits(random, 32767, "0123456789ABCDEFabcdef", 22);
-    const double binaryTime = bestSeconds([&] { sink += radixon::ConvertBinaryToDecimal(binary)->size(); });
+    const double binaryTime =
+        bestSeconds([&] { sink += radixon::binaryToDecimal(binary)->size(); });
     const double hexTime =
-        bestSeconds([&] { sink += radixon::ConvertHexadecimalToDecimal(hexadecimal)->size(); });
+        bestSeconds([&] { sink += radixon::hexadecimalToDecimal(hexadecimal)->size(); });
     std::printf("radix to decimal, 32767 binary digits:      %8.3f ms\n", binaryTime * 1e3);
     std::printf("radix to decimal, 32767 hexadecimal digits: %8.3f ms\n", hexTime * 1e3);
 

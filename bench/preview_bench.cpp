@@ -1,6 +1,7 @@
 // Times the main window's live preview: what every keystroke in the number field costs.
 
-#include "main_window/form_numeric.h"
+#include "main_window/main_window.h"
+#include "main_window/main_window_names.h"
 #include "windows/common/appearance.h"
 #include "windows/common/dialogs.h"
 
@@ -17,10 +18,12 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     radixon::applyAppearance(app);
     radixon::QtDialogs dialogs;
-    radixon::Form_Numeric window(dialogs);
+    radixon::MainWindow window(dialogs);
     window.show();
-    auto *entry = window.findChild<QLineEdit *>(QStringLiteral("Text1"));
-    auto *preview = window.findChild<QLineEdit *>(QStringLiteral("Text3"));
+    auto *entry =
+        window.findChild<QLineEdit *>(QLatin1String(radixon::main_window::name::numberField));
+    auto *preview =
+        window.findChild<QLineEdit *>(QLatin1String(radixon::main_window::name::previewField));
 
     // Two 29-digit inputs in turn, so that every update really changes the text.
     const QString inputs[] = {QStringLiteral("79228162514264337593543950335"),
@@ -31,11 +34,12 @@ int main(int argc, char *argv[])
         const auto start = std::chrono::steady_clock::now();
         for (int i = 0; i < updates; ++i)
             entry->setText(inputs[i % 2]);
-        const std::chrono::duration<double, std::micro> elapsed = std::chrono::steady_clock::now() - start;
+        const std::chrono::duration<double, std::micro> elapsed =
+            std::chrono::steady_clock::now() - start;
         best = std::min(best, elapsed.count() / updates);
     }
-    std::printf("preview update, 29-digit input: %.2f us per keystroke (best of 5 rounds of %d)\n", best,
-                updates);
+    std::printf("preview update, 29-digit input: %.2f us per keystroke (best of 5 rounds of %d)\n",
+                best, updates);
     std::printf("last preview: %s\n", qPrintable(preview->text()));
     return 0;
 }

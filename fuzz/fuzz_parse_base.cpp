@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             expected = static_cast<unsigned>(whole.get_ui());
     }
     FUZZ_CHECK(base.has_value() == expected.has_value() && (!base || *base == *expected),
-               "value %s gives base %d, expected %d", described(value).c_str(), base ? int(*base) : -1,
-               expected ? int(*expected) : -1);
+               "value %s gives base %d, expected %d", described(value).c_str(),
+               base ? int(*base) : -1, expected ? int(*expected) : -1);
     return 0;
 }

@@ -98,7 +98,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!separator.empty()) {
         const std::string local = replacedPoint(shown, separator);
         const std::optional<Decimal> localAgain = parseDecimal(local, separator);
-        FUZZ_CHECK(localAgain == value, "%s reads back as %s", local.c_str(), described(localAgain).c_str());
+        FUZZ_CHECK(localAgain == value, "%s reads back as %s", local.c_str(),
+                   described(localAgain).c_str());
     }
     return 0;
 }

@@ -13,21 +13,22 @@
 namespace radixon::fuzz {
 
 // Aborts, so that libFuzzer keeps the input, with the failed condition and the values.
-#define FUZZ_CHECK(condition, ...)                                                             \
-    do {                                                                                       \
-        if (!(condition)) {                                                                    \
-            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition); \
-            std::fprintf(stderr, __VA_ARGS__);                                                 \
-            std::fputc('\n', stderr);                                                          \
-            std::abort();                                                                      \
-        }                                                                                      \
+#define FUZZ_CHECK(condition, ...)                                                                 \
+    do {                                                                                           \
+        if (!(condition)) {                                                                        \
+            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition);     \
+            std::fprintf(stderr, __VA_ARGS__);                                                     \
+            std::fputc('\n', stderr);                                                              \
+            std::abort();                                                                          \
+        }                                                                                          \
     } while (false)
 
 // Separators a locale can give: single bytes, and U+066B and U+202F, whose several
 // bytes a byte-wise parser could split; the empty one takes no fraction at all.
 inline std::string_view separatorFor(std::uint8_t selector)
 {
-    static constexpr std::string_view separators[] = {".", ",", "\xd9\xab", "\xe2\x80\xaf", "'", ""};
+    static constexpr std::string_view separators[] = {".", ",", "\xd9\xab", "\xe2\x80\xaf",
+                                                      "'", ""};
     return separators[selector % (sizeof separators / sizeof separators[0])];
 }
 

@@ -1,4 +1,4 @@
-// ToRadix2 on any Decimal the bytes can build, against GMP's digits of the whole part.
+// toRadix on any Decimal the bytes can build, against GMP's digits of the whole part.
 // Input: lo, mid, hi (4 bytes each, little-endian), scale, flags, base; missing bytes are 0.
 // Flags: bit 0 negative; bit 1 takes the scale byte as it is (else modulo 29).
 #include "conversion/radix_to_decimal.h"
@@ -32,7 +32,8 @@ std::string expectedDigits(const mpz_class &whole, unsigned base)
     if (base <= 36) {
         // Upper-case digits from GMP's own conversion, figures from 22 on.
         for (const char c : whole.get_str(-static_cast<int>(base)))
-            text += digitText(c <= '9' ? static_cast<unsigned long>(c - '0') : static_cast<unsigned long>(c - 'A' + 10));
+            text += digitText(c <= '9' ? static_cast<unsigned long>(c - '0')
+                                       : static_cast<unsigned long>(c - 'A' + 10));
         return text;
     }
     mpz_class rest = whole;
@@ -49,11 +50,11 @@ std::optional<std::string> backToDecimal(const std::string &digits, unsigned bas
 {
     switch (base) {
     case 2:
-        return ConvertBinaryToDecimal(digits);
+        return binaryToDecimal(digits);
     case 8:
-        return ConvertOctalToDecimal(digits);
+        return octalToDecimal(digits);
     default:
-        return ConvertHexadecimalToDecimal(digits);
+        return hexadecimalToDecimal(digits);
     }
 }
 
@@ -73,8 +74,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     value.negative = flags & 1;
     const unsigned base = bytes[14];
 
-    const std::optional<std::string> digits = ToRadix2(value, static_cast<std::uint8_t>(base));
-    const bool refused = base < 2 || value.scale > Decimal::maxScale || (value.negative && !value.isZero());
+    const std::optional<std::string> digits = toRadix(value, static_cast<std::uint8_t>(base));
+    const bool refused =
+        base < 2 || value.scale > Decimal::maxScale || (value.negative && !value.isZero());
     FUZZ_CHECK(digits.has_value() == !refused, "%s in base %u: %s", toString(value).c_str(), base,
                digits ? digits->c_str() : "(failure)");
     if (!digits)
@@ -89,15 +91,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_CHECK(std::all_of(digits->begin(), digits->end(),
                            [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'L'); }),
                "%s has a character outside 0-9A-L", digits->c_str());
-    FUZZ_CHECK(!digits->empty() && ((*digits)[0] != '0' || *digits == "0"), "leading zero in \"%s\"",
-               digits->c_str());
+    FUZZ_CHECK(!digits->empty() && ((*digits)[0] != '0' || *digits == "0"),
+               "leading zero in \"%s\"", digits->c_str());
     FUZZ_CHECK(digits->size() <= 3 * mpz_sizeinbase(whole.get_mpz_t(), static_cast<int>(base)),
                "%zu characters for %s in base %u", digits->size(), whole.get_str().c_str(), base);
 
     if (base == 2 || base == 8 || base == 16) {
         const std::optional<std::string> back = backToDecimal(*digits, base);
-        FUZZ_CHECK(back && *back == whole.get_str(), "%s in base %u reads back as %s, not %s", digits->c_str(),
-                   base, back ? back->c_str() : "(failure)", whole.get_str().c_str());
+        FUZZ_CHECK(back && *back == whole.get_str(), "%s in base %u reads back as %s, not %s",
+                   digits->c_str(), base, back ? back->c_str() : "(failure)",
+                   whole.get_str().c_str());
     }
     return 0;
 }

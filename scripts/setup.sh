@@ -8,7 +8,7 @@ build="${RADIXON_BUILD_DIR:-$root/build}"
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgmp-dev libxcb1-dev fonts-dejavu-core)
 if [[ "${1:-}" == "--with-tests" ]]; then
-    packages+=(xvfb openbox x11-utils xdotool desktop-file-utils appstream dpkg-dev)
+    packages+=(xvfb openbox x11-utils xdotool desktop-file-utils appstream dpkg-dev clang-format git)
 fi
 
 missing=()

@@ -2,10 +2,16 @@
 //   radixon_capture_windows OUTPUT_FOLDER
 // Run on a real display (scripts/take-screenshots.sh starts one).
 
-#include "main_window/form_numeric.h"
+#include "main_window/main_window.h"
+#include "main_window/main_window_names.h"
+#include "windows/about/about_names.h"
 #include "windows/common/appearance.h"
 #include "windows/common/companion_window.h"
 #include "windows/common/dialogs.h"
+#include "windows/lists/lists_names.h"
+#include "windows/other_base/other_base_names.h"
+#include "windows/temporary_list/temporary_list_names.h"
+#include "windows/to_decimal/to_decimal_names.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -34,8 +40,9 @@ void save(const QDir &folder, const char *name, const char *language)
 {
     QTest::qWait(900); // open effects have ended
     if (QWidget *shown = window(name)) {
-        const QString file = folder.filePath(QStringLiteral("%1-%2.png")
-                                                 .arg(QString::fromLatin1(name).toLower(), QLatin1String(language)));
+        const QString file =
+            folder.filePath(QStringLiteral("%1-%2.png")
+                                .arg(QString::fromLatin1(name).toLower(), QLatin1String(language)));
         shown->grab().save(file);
         std::printf("%s\n", qPrintable(file));
     }
@@ -44,13 +51,13 @@ void save(const QDir &folder, const char *name, const char *language)
 void fill(QWidget *main)
 {
     // A little of what a user would have typed, so that no window stands empty.
-    auto *entry = main->findChild<QLineEdit *>(QStringLiteral("Text1"));
+    auto *entry = main->findChild<QLineEdit *>(QLatin1String(main_window::name::numberField));
     entry->setText(QStringLiteral("255"));
     QTest::keyClick(entry, Qt::Key_Return);
-    main->findChild<QComboBox *>(QStringLiteral("Combo1"))->setCurrentIndex(2);
+    main->findChild<QComboBox *>(QLatin1String(main_window::name::systemList))->setCurrentIndex(2);
     QTest::keyClick(entry, Qt::Key_Return);
-    if (QWidget *lists = window("Form2"))
-        lists->findChild<QListWidget *>(QStringLiteral("List1"))->setCurrentRow(9);
+    if (QWidget *lists = window(lists::name::window))
+        lists->findChild<QListWidget *>(QLatin1String(lists::name::binaryList))->setCurrentRow(9);
 }
 
 } // namespace
@@ -61,22 +68,26 @@ int main(int argc, char *argv[])
     applyAppearance(app);
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     QtDialogs dialogs;
-    Form_Numeric main(dialogs);
+    MainWindow main(dialogs);
     main.show();
     if (!QTest::qWaitForWindowExposed(&main))
         return 1;
 
     for (const char *language : {"greek", "english"}) {
-        auto *greek = main.findChild<QCheckBox *>(QStringLiteral("Check4"));
+        auto *greek = main.findChild<QCheckBox *>(QLatin1String(main_window::name::languageBox));
         greek->setChecked(QLatin1String(language) == QLatin1String("greek"));
-        main.findChild<QCheckBox *>(QStringLiteral("Check5"))->setChecked(true);
-        main.findChild<QCheckBox *>(QStringLiteral("Check13"))->setChecked(true);
-        QTest::mouseClick(main.findChild<QWidget *>(QStringLiteral("Image1")), Qt::LeftButton);
+        main.findChild<QCheckBox *>(QLatin1String(main_window::name::optionsBox))->setChecked(true);
+        main.findChild<QCheckBox *>(QLatin1String(main_window::name::showAllBox))->setChecked(true);
+        QTest::mouseClick(main.findChild<QWidget *>(QLatin1String(main_window::name::aboutPicture)),
+                          Qt::LeftButton);
         fill(&main);
-        for (const char *name : {"Form_Numeric", "Form2", "Form3", "Form4", "Form5", "Form6"})
+        for (const char *name :
+             {main_window::name::window, lists::name::window, other_base::name::window,
+              about::name::window, to_decimal::name::window, temporary_list::name::window})
             save(folder, name, language);
-        main.findChild<QCheckBox *>(QStringLiteral("Check13"))->setChecked(false);
-        if (auto *about = qobject_cast<CompanionWindow *>(window("Form4")))
+        main.findChild<QCheckBox *>(QLatin1String(main_window::name::showAllBox))
+            ->setChecked(false);
+        if (auto *about = qobject_cast<CompanionWindow *>(window(about::name::window)))
             about->unload();
         QTest::qWait(900);
     }

@@ -62,9 +62,9 @@ int main(int argc, char *argv[])
         const bool mapped = (event->response_type & 0x7f) == XCB_MAP_NOTIFY;
         std::free(event);
         if (mapped) {
-            milliseconds = std::chrono::duration<double, std::milli>(
-                               std::chrono::steady_clock::now() - start)
-                               .count();
+            milliseconds =
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                    .count();
             break;
         }
     }

@@ -1,4 +1,4 @@
-#include "main_window/form_numeric.h"
+#include "main_window/main_window.h"
 #include "main_window/single_instance.h"
 #include "main_window/startup.h"
 #include "windows/common/appearance.h"
@@ -11,10 +11,12 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     radixon::applyAppearance(app);
     radixon::QtDialogs dialogs;
-    const radixon::SingleInstance instance;
-    const std::unique_ptr<radixon::Form_Numeric> window = radixon::startMainWindow(dialogs, instance);
+    radixon::SingleInstance instance;
+    const std::unique_ptr<radixon::MainWindow> window = radixon::startMainWindow(dialogs, instance);
     if (!window)
         return 0;
+    // From now on, later copies see this one.
+    instance.claimSlot();
     window->show();
     return QApplication::exec();
 }

@@ -78,7 +78,8 @@ std::optional<Decimal> parseDecimal(std::string_view text, std::string_view deci
     std::string_view whole = text.substr(0, pos);
     std::string_view fraction;
     if (pos < text.size()) {
-        if (decimalSeparator.empty() || text.substr(pos, decimalSeparator.size()) != decimalSeparator)
+        if (decimalSeparator.empty()
+            || text.substr(pos, decimalSeparator.size()) != decimalSeparator)
             return std::nullopt;
         pos += decimalSeparator.size();
         const std::size_t start = pos;

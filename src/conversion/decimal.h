@@ -24,7 +24,7 @@ struct Decimal {
     friend bool operator==(const Decimal &a, const Decimal &b)
     {
         return a.lo == b.lo && a.mid == b.mid && a.hi == b.hi && a.scale == b.scale
-            && a.negative == b.negative;
+               && a.negative == b.negative;
     }
     friend bool operator!=(const Decimal &a, const Decimal &b) { return !(a == b); }
 };

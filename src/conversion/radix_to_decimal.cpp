@@ -17,7 +17,7 @@ bool isDigitOf(char c, int base)
     return base == 16 && ((c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'));
 }
 
-std::optional<std::string> toDecimal(std::string_view digits, int base)
+std::optional<std::string> radixToDecimal(std::string_view digits, int base)
 {
     if (digits.size() > maxInputLength)
         return std::nullopt;
@@ -46,33 +46,19 @@ std::optional<std::string> toDecimal(std::string_view digits, int base)
 
 } // namespace
 
-std::optional<std::string> ConvertBinaryToDecimal(std::string_view BinVal)
+std::optional<std::string> binaryToDecimal(std::string_view digits)
 {
-    return toDecimal(BinVal, 2);
+    return radixToDecimal(digits, 2);
 }
 
-std::optional<std::string> ConvertOctalToDecimal(std::string_view BinVal)
+std::optional<std::string> octalToDecimal(std::string_view digits)
 {
-    return toDecimal(BinVal, 8);
+    return radixToDecimal(digits, 8);
 }
 
-std::optional<std::string> ConvertHexadecimalToDecimal(std::string_view BinVal)
+std::optional<std::string> hexadecimalToDecimal(std::string_view digits)
 {
-    return toDecimal(BinVal, 16);
-}
-
-int HexDigitValue(std::string_view character)
-{
-    if (character.size() != 1)
-        return 0;
-    const char c = character.front();
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return 0;
+    return radixToDecimal(digits, 16);
 }
 
 } // namespace radixon

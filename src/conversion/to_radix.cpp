@@ -12,7 +12,6 @@ namespace {
 // 96-bit mantissas times small factors fit; GCC and Clang both provide it.
 __extension__ typedef unsigned __int128 Uint128;
 
-constexpr Uint128 maxMantissa = (Uint128(1) << 96) - 1;
 constexpr char letterDigits[] = "0123456789ABCDEFGHIJKL";
 constexpr unsigned firstFigureDigit = 22;
 constexpr std::size_t maxDigits = 96;
@@ -94,7 +93,7 @@ std::size_t figureCount(unsigned digit)
 
 // `Base` is either `unsigned` or a std::integral_constant, which lets the
 // compiler turn the divisions of a common base into multiplications.
-template<typename Base>
+template <typename Base>
 std::size_t digitsOf(Uint128 value, Base base, std::uint8_t *digits)
 {
     std::size_t count = 0;
@@ -120,8 +119,9 @@ std::string anyBaseDigits(Uint128 value, unsigned base)
 {
     // Least significant digit first.
     std::uint8_t digits[maxDigits];
-    const std::size_t count = base == 10 ? digitsOf(value, std::integral_constant<unsigned, 10>{}, digits)
-                                         : digitsOf(value, base, digits);
+    const std::size_t count = base == 10
+                                  ? digitsOf(value, std::integral_constant<unsigned, 10>{}, digits)
+                                  : digitsOf(value, base, digits);
 
     std::size_t length = 0;
     for (std::size_t i = 0; i < count; ++i)
@@ -144,13 +144,13 @@ std::string anyBaseDigits(Uint128 value, unsigned base)
 
 } // namespace
 
-std::optional<std::string> ToRadix2(const Decimal &dNum, std::uint8_t xRad)
+std::optional<std::string> toRadix(const Decimal &value, std::uint8_t base)
 {
-    if (xRad < 2 || dNum.scale > Decimal::maxScale || (dNum.negative && !dNum.isZero()))
+    if (base < 2 || value.scale > Decimal::maxScale || (value.negative && !value.isZero()))
         return std::nullopt;
 
-    const Uint128 whole = mantissaOf(dNum) / tenToThe[dNum.scale];
-    switch (xRad) {
+    const Uint128 whole = mantissaOf(value) / tenToThe[value.scale];
+    switch (base) {
     case 2:
         return powerOfTwoDigits(whole, 1);
     case 4:
@@ -160,34 +160,8 @@ std::optional<std::string> ToRadix2(const Decimal &dNum, std::uint8_t xRad)
     case 16:
         return powerOfTwoDigits(whole, 4);
     default:
-        return anyBaseDigits(whole, xRad);
+        return anyBaseDigits(whole, base);
     }
-}
-
-std::optional<Decimal> pow(std::int32_t Base, std::int32_t Num)
-{
-    if (Num < 0)
-        return std::nullopt;
-
-    const std::uint64_t magnitude =
-        Base < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(Base) : static_cast<std::uint64_t>(Base);
-    Uint128 result = 1;
-    if (magnitude <= 1) {
-        result = Num == 0 ? 1 : magnitude;
-    } else {
-        for (std::int32_t i = 0; i < Num; ++i) {
-            if (result > maxMantissa / magnitude)
-                return std::nullopt;
-            result *= magnitude;
-        }
-    }
-
-    Decimal d;
-    d.lo = static_cast<std::uint32_t>(result);
-    d.mid = static_cast<std::uint32_t>(result >> 32);
-    d.hi = static_cast<std::uint32_t>(result >> 64);
-    d.negative = Base < 0 && Num % 2 == 1 && result != 0;
-    return d;
 }
 
 } // namespace radixon

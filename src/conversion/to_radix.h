@@ -8,14 +8,10 @@
 
 namespace radixon {
 
-// Digits of the whole part of `dNum` in base `xRad`, most significant first,
-// without leading zeros; any value from 0 up to (not including) 1 gives "0".
-// Digit values 0-9 are figures, 10-21 the letters A-L, larger values their decimal
-// figures with no separator. Fails for a negative value and for base 0 or 1.
-std::optional<std::string> ToRadix2(const Decimal &dNum, std::uint8_t xRad);
-
-// `Base` to the power `Num` (Num >= 0) in the decimal type; fails when the result
-// exceeds the decimal maximum, or for a negative exponent.
-std::optional<Decimal> pow(std::int32_t Base, std::int32_t Num);
+// Digits of the whole part of `value` in `base`, most significant first, without
+// leading zeros; any value from 0 up to (not including) 1 gives "0". Digit values
+// 0-9 are figures, 10-21 the letters A-L, larger values their decimal figures with
+// no separator. Fails for a negative value and for base 0 or 1.
+std::optional<std::string> toRadix(const Decimal &value, std::uint8_t base);
 
 } // namespace radixon

@@ -12,45 +12,45 @@ std::size_t slot(Companion which) { return static_cast<std::size_t>(which); }
 
 } // namespace
 
-Companions::Companions(CompanionHost &host) : host(host) {}
+Companions::Companions(CompanionHost &host) : m_host(host) {}
 
 Companions::~Companions()
 {
-    // Windows still open or closing go with the main window.
+    // Windows still open or m_closing go with the main window.
     discardAll();
 }
 
 void Companions::discardAll()
 {
-    for (QPointer<CompanionWindow> &window : windows)
+    for (QPointer<CompanionWindow> &window : m_windows)
         delete window.data();
-    for (QPointer<CompanionWindow> &window : closing)
+    for (QPointer<CompanionWindow> &window : m_closing)
         delete window.data();
-    closing.clear();
+    m_closing.clear();
 }
 
 void Companions::setFactory(Companion which, Factory factory)
 {
-    factories[slot(which)] = std::move(factory);
+    m_factories[slot(which)] = std::move(factory);
 }
 
 CompanionWindow *Companions::show(Companion which)
 {
     if (CompanionWindow *window = loaded(which))
         return window;
-    const Factory &create = factories[slot(which)];
+    const Factory &create = m_factories[slot(which)];
     if (!create)
         return nullptr;
     retire(which);
-    CompanionWindow *window = create(host);
-    windows[slot(which)] = window;
+    CompanionWindow *window = create(m_host);
+    m_windows[slot(which)] = window;
     window->load();
     return window;
 }
 
 CompanionWindow *Companions::loaded(Companion which) const
 {
-    CompanionWindow *window = windows[slot(which)];
+    CompanionWindow *window = m_windows[slot(which)];
     return window && !window->isUnloading() ? window : nullptr;
 }
 
@@ -65,19 +65,19 @@ void Companions::unload(Companion which)
 
 void Companions::retire(Companion which)
 {
-    // A closing window is kept apart, so that its kind can load afresh while it
+    // A m_closing window is kept apart, so that its kind can load afresh while it
     // still plays its close effect.
-    QPointer<CompanionWindow> &window = windows[slot(which)];
+    QPointer<CompanionWindow> &window = m_windows[slot(which)];
     if (window.isNull())
         return;
-    closing.erase(std::remove(closing.begin(), closing.end(), nullptr), closing.end());
-    closing.push_back(window);
+    m_closing.erase(std::remove(m_closing.begin(), m_closing.end(), nullptr), m_closing.end());
+    m_closing.push_back(window);
     window = nullptr;
 }
 
 void Companions::unloadAll(const QString &keep)
 {
-    for (std::size_t i = 0; i < kinds; ++i) {
+    for (std::size_t i = 0; i < kindCount; ++i) {
         const auto which = static_cast<Companion>(i);
         if (const CompanionWindow *window = loaded(which); window && window->objectName() != keep)
             unload(which);
@@ -86,7 +86,7 @@ void Companions::unloadAll(const QString &keep)
 
 bool Companions::anyClosing() const
 {
-    return std::any_of(closing.begin(), closing.end(),
+    return std::any_of(m_closing.begin(), m_closing.end(),
                        [](const QPointer<CompanionWindow> &window) { return !window.isNull(); });
 }
 

@@ -39,11 +39,11 @@ public:
 private:
     void retire(Companion which);
 
-    CompanionHost &host;
-    static constexpr std::size_t kinds = 5;
-    std::array<Factory, kinds> factories;
-    std::array<QPointer<CompanionWindow>, kinds> windows;
-    std::vector<QPointer<CompanionWindow>> closing;
+    CompanionHost &m_host;
+    static constexpr std::size_t kindCount = 5;
+    std::array<Factory, kindCount> m_factories;
+    std::array<QPointer<CompanionWindow>, kindCount> m_windows;
+    std::vector<QPointer<CompanionWindow>> m_closing;
 };
 
 } // namespace radixon

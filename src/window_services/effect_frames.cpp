@@ -8,10 +8,7 @@ namespace radixon {
 namespace {
 
 // Nearest integer, ties to even (the default floating-point rounding mode).
-int r(double x)
-{
-    return static_cast<int>(std::nearbyint(x));
-}
+int r(double x) { return static_cast<int>(std::nearbyint(x)); }
 
 Rect clipped(Rect a, const Rect &bounds)
 {
@@ -53,16 +50,13 @@ EffectRegion subtract(const EffectRegion &region, const Rect &cut)
     return out;
 }
 
-bool isBlinds(int effect)
-{
-    return effect == 12 || effect == 13;
-}
+bool isBlinds(int effect) { return effect == 12 || effect == 13; }
 
 } // namespace
 
 int effectFrameCount(int effect, int steps)
 {
-    if (effect < 0 || effect >= EffectCount)
+    if (effect < 0 || effect >= effectCount)
         return 0;
     if (steps == 0)
         return -1;
@@ -103,13 +97,16 @@ EffectRegion effectRegion(int effect, EffectDirection direction, int frame, int 
         shape = open ? Rect{0, 0, r(i * dx), r(i * dy)} : Rect{0, 0, r(W - i * dx), r(H - i * dy)};
         break;
     case 5:
-        shape = open ? Rect{0, r(H - i * dy), r(i * dx), height} : Rect{0, r(i * dy), r(W - i * dx), height};
+        shape = open ? Rect{0, r(H - i * dy), r(i * dx), height}
+                     : Rect{0, r(i * dy), r(W - i * dx), height};
         break;
     case 6:
-        shape = open ? Rect{r(W - i * dx), 0, width, r(i * dy)} : Rect{r(i * dx), 0, width, r(H - i * dy)};
+        shape = open ? Rect{r(W - i * dx), 0, width, r(i * dy)}
+                     : Rect{r(i * dx), 0, width, r(H - i * dy)};
         break;
     case 7:
-        shape = open ? Rect{r(W - i * dx), r(H - i * dy), width, height} : Rect{r(i * dx), r(i * dy), width, height};
+        shape = open ? Rect{r(W - i * dx), r(H - i * dy), width, height}
+                     : Rect{r(i * dx), r(i * dy), width, height};
         break;
     case 8: {
         const double a = open ? r(W - i * dx) : r(i * dx);

@@ -8,7 +8,7 @@ namespace radixon {
 
 enum class EffectDirection { Close = 0, Open = 1 };
 
-constexpr int EffectCount = 14;
+constexpr int effectCount = 14;
 
 // The visible part of a window in one frame: the union of these rectangles,
 // in window coordinates, clipped to the window and without empty rectangles.

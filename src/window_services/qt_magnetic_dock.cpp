@@ -1,11 +1,7 @@
 #include "window_services/qt_magnetic_dock.h"
 
 #include <QApplication>
-#include <QCursor>
-#include <QGuiApplication>
 #include <QMouseEvent>
-#include <QScreen>
-#include <QWindowStateChangeEvent>
 
 #include <algorithm>
 
@@ -13,76 +9,16 @@ namespace radixon {
 
 namespace {
 
-Rect toRect(const QRect &r)
-{
-    return {r.x(), r.y(), r.x() + r.width(), r.y() + r.height()};
-}
-
 // Reports of our own moves that never came back are dropped after this many.
-constexpr std::size_t MaxPendingMoves = 64;
+constexpr std::size_t maxPendingMoves = 64;
 
 } // namespace
-
-void QtWindowSystem::track(QWidget *window)
-{
-    windows_.insert(idOf(window), window);
-}
-
-void QtWindowSystem::forget(WindowId window)
-{
-    windows_.remove(window);
-}
-
-QWidget *QtWindowSystem::widget(WindowId window) const
-{
-    return windows_.value(window);
-}
-
-bool QtWindowSystem::isWindow(WindowId window) const
-{
-    return widget(window) != nullptr;
-}
-
-bool QtWindowSystem::isMaximized(WindowId window) const
-{
-    const QWidget *w = widget(window);
-    return w && w->isMaximized();
-}
-
-Rect QtWindowSystem::windowRect(WindowId window) const
-{
-    if (rectOverride && rectOverride->first == window)
-        return toRect(rectOverride->second);
-    const QWidget *w = widget(window);
-    return w ? toRect(w->frameGeometry()) : Rect{};
-}
-
-Rect QtWindowSystem::workArea(WindowId window) const
-{
-    const QWidget *w = widget(window);
-    QScreen *screen = w ? w->screen() : QGuiApplication::primaryScreen();
-    return screen ? toRect(screen->availableGeometry()) : Rect{};
-}
-
-Point QtWindowSystem::cursorPos() const
-{
-    const QPoint p = cursorOverride ? *cursorOverride : QCursor::pos();
-    return {p.x(), p.y()};
-}
-
-void QtWindowSystem::moveWindows(const std::vector<WindowMove> &moves)
-{
-    for (const WindowMove &m : moves) {
-        if (QWidget *w = widget(m.window))
-            w->move(m.topLeft.x, m.topLeft.y);
-    }
-}
 
 // Sees every mouse event of the application while a drag runs, whichever
 // widget holds the implicit grab.
 class QtMagneticDock::DragFilter : public QObject {
 public:
-    explicit DragFilter(QtMagneticDock &dock) : dock_(dock) {}
+    explicit DragFilter(QtMagneticDock &dock) : m_dock(dock) {}
 
     bool eventFilter(QObject *, QEvent *event) override
     {
@@ -90,16 +26,16 @@ public:
         case QEvent::MouseMove: {
             auto *me = static_cast<QMouseEvent *>(event);
             if (me->buttons() == Qt::NoButton)
-                dock_.endDrag();
+                m_dock.endDrag();
             else
-                dock_.dragTo(me->globalPosition().toPoint());
+                m_dock.dragTo(me->globalPosition().toPoint());
             event->accept();
             return true;
         }
         case QEvent::MouseButtonRelease: {
             auto *me = static_cast<QMouseEvent *>(event);
             if (me->buttons() == Qt::NoButton)
-                dock_.endDrag();
+                m_dock.endDrag();
             event->accept();
             return true;
         }
@@ -113,78 +49,74 @@ public:
     }
 
 private:
-    QtMagneticDock &dock_;
+    QtMagneticDock &m_dock;
 };
 
 QtMagneticDock::QtMagneticDock(QObject *parent)
-    : QObject(parent), dragFilter_(std::make_unique<DragFilter>(*this))
-{
-}
+    : QObject(parent), m_dragFilter(std::make_unique<DragFilter>(*this))
+{}
 
 QtMagneticDock::~QtMagneticDock()
 {
     if (qApp)
-        qApp->removeEventFilter(dragFilter_.get());
-    for (auto it = surfaces_.cbegin(); it != surfaces_.cend(); ++it) {
+        qApp->removeEventFilter(m_dragFilter.get());
+    for (auto it = m_surfaces.cbegin(); it != m_surfaces.cend(); ++it) {
         if (it.value())
             it.key()->removeEventFilter(this);
     }
-    for (int i = 1; i <= core_.windowCount(); ++i) {
-        if (QWidget *w = system_.widget(core_.entry(i).hWnd))
+    for (int i = 1; i <= m_core.windowCount(); ++i) {
+        if (QWidget *w = m_system.widget(m_core.entry(i).window))
             w->removeEventFilter(this);
     }
 }
 
-bool QtMagneticDock::AddWindow(QWidget *window, QWidget *parent)
+bool QtMagneticDock::addWindow(QWidget *window, QWidget *parent)
 {
     if (!window || isRegistered(window))
         return false;
     const WindowId id = QtWindowSystem::idOf(window);
-    system_.track(window);
-    if (!core_.AddWindow(id, parent ? QtWindowSystem::idOf(parent) : WindowId{0})) {
-        system_.forget(id);
+    m_system.track(window);
+    if (!m_core.addWindow(id, parent ? QtWindowSystem::idOf(parent) : WindowId{0})) {
+        m_system.forget(id);
         return false;
     }
     KnownPlace place;
     place.frame = window->frameGeometry();
     place.destroyed = connect(window, &QObject::destroyed, this, [this, id] { forgetWindow(id); });
-    places_.insert(id, place);
+    m_places.insert(id, place);
     window->installEventFilter(this);
     return true;
 }
 
-bool QtMagneticDock::RemoveWindow(QWidget *window)
+bool QtMagneticDock::removeWindow(QWidget *window)
 {
     if (!window || !isRegistered(window))
         return false;
     const WindowId id = QtWindowSystem::idOf(window);
-    if (!surfaces_.contains(window))
+    if (!m_surfaces.contains(window))
         window->removeEventFilter(this);
-    disconnect(places_.value(id).destroyed);
+    disconnect(m_places.value(id).destroyed);
     forgetWindow(id);
     return true;
 }
 
 void QtMagneticDock::forgetWindow(WindowId id)
 {
-    core_.RemoveWindow(id);
-    system_.forget(id);
-    places_.remove(id);
+    m_core.removeWindow(id);
+    m_system.forget(id);
+    m_places.remove(id);
 }
 
-void QtMagneticDock::CheckGlueing()
-{
-    core_.CheckGlueing();
-}
+void QtMagneticDock::checkGlueing() { m_core.checkGlueing(); }
 
 bool QtMagneticDock::isRegistered(const QWidget *window) const
 {
-    return window && core_.isRegistered(QtWindowSystem::idOf(window));
+    return window && m_core.isRegistered(QtWindowSystem::idOf(window));
 }
 
 bool QtMagneticDock::isGlued(const QWidget *window) const
 {
-    return window && core_.isGlued(QtWindowSystem::idOf(window));
+    return window && m_core.isGlued(QtWindowSystem::idOf(window));
 }
 
 void QtMagneticDock::enableDragAnywhere(QWidget *window, std::initializer_list<QWidget *> surfaces)
@@ -194,67 +126,73 @@ void QtMagneticDock::enableDragAnywhere(QWidget *window, std::initializer_list<Q
     std::vector<QWidget *> all{window};
     all.insert(all.end(), surfaces.begin(), surfaces.end());
     for (QWidget *surface : all) {
-        if (!surface || surfaces_.contains(surface))
+        if (!surface || m_surfaces.contains(surface))
             continue;
-        surfaces_.insert(surface, window);
+        m_surfaces.insert(surface, window);
         surface->installEventFilter(this);
-        connect(surface, &QObject::destroyed, this, [this, surface] { surfaces_.remove(surface); });
+        connect(surface, &QObject::destroyed, this,
+                [this, surface] { m_surfaces.remove(surface); });
     }
 }
 
-int QtMagneticDock::relay(QWidget *window, HookMessage message, int wParam, Rect *rect)
+void QtMagneticDock::beginMove(QWidget *window)
 {
-    Rect scratch;
-    return core_.Relay(QtWindowSystem::idOf(window), message, wParam, rect ? *rect : scratch);
+    if (isRegistered(window))
+        m_core.beginMove(QtWindowSystem::idOf(window));
 }
 
-bool QtMagneticDock::StartDrag(QWidget *window, const QPoint &globalCursor)
+// Unregistered windows are not snapped: the rectangle just follows the cursor.
+void QtMagneticDock::moveTo(QWidget *window, QRect proposed)
+{
+    Rect rc = toRect(proposed);
+    if (isRegistered(window))
+        m_core.moving(QtWindowSystem::idOf(window), rc);
+    if (QPoint(rc.left, rc.top) != window->frameGeometry().topLeft())
+        window->move(rc.left, rc.top);
+}
+
+bool QtMagneticDock::startDrag(QWidget *window, const QPoint &globalCursor)
 {
     if (!window || isDragging() || !window->isVisible())
         return false;
-    drag_ = Drag{window, window->frameGeometry().topLeft() - globalCursor};
-    system_.cursorOverride = globalCursor;
-    relay(window, HookMessage::EnterSizeMove);
-    qApp->installEventFilter(dragFilter_.get());
+    m_drag = Drag{window, window->frameGeometry().topLeft() - globalCursor};
+    const QtWindowSystem::Override cursor(m_system, globalCursor);
+    beginMove(window);
+    qApp->installEventFilter(m_dragFilter.get());
     return true;
 }
 
 void QtMagneticDock::dragTo(const QPoint &globalCursor)
 {
-    QWidget *window = drag_.window;
+    QWidget *window = m_drag.window;
     if (!window) {
         endDrag();
         return;
     }
-    system_.cursorOverride = globalCursor;
-    // Unregistered windows answer nothing, so the rectangle just follows the cursor.
-    Rect rc = toRect(QRect(globalCursor + drag_.grab, window->frameGeometry().size()));
-    relay(window, HookMessage::Moving, 0, &rc);
-    if (window && QPoint(rc.left, rc.top) != window->frameGeometry().topLeft())
-        window->move(rc.left, rc.top);
+    const QtWindowSystem::Override cursor(m_system, globalCursor);
+    moveTo(window, QRect(globalCursor + m_drag.grab, window->frameGeometry().size()));
 }
 
 void QtMagneticDock::endDrag()
 {
-    qApp->removeEventFilter(dragFilter_.get());
-    system_.cursorOverride.reset();
-    QPointer<QWidget> window = drag_.window;
-    drag_ = Drag{};
-    if (window)
-        relay(window, HookMessage::ExitSizeMove);
+    qApp->removeEventFilter(m_dragFilter.get());
+    const bool registered = isRegistered(m_drag.window);
+    m_drag = Drag{};
+    if (registered)
+        m_core.endMove();
 }
 
 bool QtMagneticDock::startDragFromPress(QWidget *surface, QEvent *event)
 {
-    QWidget *window = surfaces_.value(surface);
+    QWidget *window = m_surfaces.value(surface);
     if (!window)
         return false;
     auto *me = static_cast<QMouseEvent *>(event);
     // Presses that a control ignored bubble up to its frame; they do not drag.
     QWidget *hit = surface->childAt(me->position().toPoint());
-    if (hit && !surfaces_.contains(hit))
+    if (hit && !m_surfaces.contains(hit))
         return false;
-    if (!StartDrag(window, me->globalPosition().toPoint()))
+    if (!startDrag(window, me->globalPosition().toPoint()))
         return false;
     event->accept();
     return true;
@@ -265,7 +203,7 @@ bool QtMagneticDock::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        if (surfaces_.contains(watched))
+        if (m_surfaces.contains(watched))
             return startDragFromPress(static_cast<QWidget *>(watched), event);
         break;
     case QEvent::Move:
@@ -273,9 +211,9 @@ bool QtMagneticDock::eventFilter(QObject *watched, QEvent *event)
             windowMoved(static_cast<QWidget *>(watched), event->spontaneous());
         break;
     case QEvent::WindowStateChange:
+        // Minimising hides the glued windows' parent, restoring brings it back.
         if (watched->isWidgetType() && isRegistered(static_cast<QWidget *>(watched)))
-            windowStateChanged(static_cast<QWidget *>(watched),
-                               static_cast<QWindowStateChangeEvent *>(event)->oldState());
+            m_core.checkGlueing();
         break;
     default:
         break;
@@ -284,19 +222,19 @@ bool QtMagneticDock::eventFilter(QObject *watched, QEvent *event)
 }
 
 // A move that the window system reports and that we did not ask for is a
-// drag by the title bar, which the window manager tells us about only once it
+// drag by the window manager's title bar, which it tells us about only once it
 // is over: snap it and bring the glued windows along now.
 void QtMagneticDock::windowMoved(QWidget *window, bool spontaneous)
 {
     const WindowId id = QtWindowSystem::idOf(window);
-    KnownPlace &place = places_[id];
+    KnownPlace &place = m_places[id];
     const QRect now = window->frameGeometry();
     const QRect before = place.frame;
     place.frame = now;
 
     if (!spontaneous) {
         place.pending.push_back(now.topLeft());
-        if (place.pending.size() > MaxPendingMoves)
+        if (place.pending.size() > maxPendingMoves)
             place.pending.erase(place.pending.begin());
         return;
     }
@@ -306,7 +244,7 @@ void QtMagneticDock::windowMoved(QWidget *window, bool spontaneous)
         return;
     }
     // Framing by the window manager changes the frame size; that is no drag.
-    if (isDragging() || replaying_ || !window->isVisible() || before.size() != now.size()
+    if (isDragging() || m_replaying || !window->isVisible() || before.size() != now.size()
         || before.topLeft() == now.topLeft())
         return;
     place.pending.clear();
@@ -317,32 +255,19 @@ void QtMagneticDock::replayWindowManagerMove(QWidget *window, const QRect &from,
 {
     const WindowId id = QtWindowSystem::idOf(window);
     QPointer<QWidget> guard = window;
-    replaying_ = true;
-
-    system_.rectOverride = std::make_pair(id, from);
-    system_.cursorOverride = from.topLeft();
-    relay(window, HookMessage::EnterSizeMove);
-    system_.rectOverride.reset();
-
-    system_.cursorOverride = to.topLeft();
-    Rect rc = toRect(to);
+    m_replaying = true;
+    {
+        const QtWindowSystem::Override start(m_system, from.topLeft(), std::make_pair(id, from));
+        m_core.beginMove(id);
+    }
+    {
+        const QtWindowSystem::Override end(m_system, to.topLeft());
+        if (guard)
+            moveTo(window, to);
+    }
     if (guard)
-        relay(window, HookMessage::Moving, 0, &rc);
-    if (guard && QPoint(rc.left, rc.top) != window->frameGeometry().topLeft())
-        window->move(rc.left, rc.top);
-    system_.cursorOverride.reset();
-    if (guard)
-        relay(window, HookMessage::ExitSizeMove);
-    replaying_ = false;
-}
-
-void QtMagneticDock::windowStateChanged(QWidget *window, Qt::WindowStates oldState)
-{
-    const Qt::WindowStates now = window->windowState();
-    if (now & Qt::WindowMinimized)
-        relay(window, HookMessage::SysCommand, ScMinimize);
-    else if (oldState & (Qt::WindowMinimized | Qt::WindowMaximized))
-        relay(window, HookMessage::SysCommand, ScRestore);
+        m_core.endMove();
+    m_replaying = false;
 }
 
 } // namespace radixon

@@ -1,19 +1,24 @@
-// Holds the single-instance lock at the given path until killed, as a running copy would.
+// A running copy of the program as the single-instance tests see it: checks for other
+// copies in the folder given, claims a slot, prints "ready alone" or "ready another",
+// and keeps the slot until its stdin closes (a clean exit) or it is killed.
 #include "main_window/single_instance.h"
 
 #include <QCoreApplication>
-#include <QThread>
 
 #include <cstdio>
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // QLockFile records and checks the process name through the application object.
+    const QCoreApplication app(argc, argv);
     if (argc < 2)
         return 2;
-    const radixon::SingleInstance instance(QString::fromLocal8Bit(argv[1]));
-    std::puts(instance.anotherCopyRunning() ? "busy" : "locked");
+    radixon::SingleInstance instance(QString::fromLocal8Bit(argv[1]));
+    if (!instance.claimSlot())
+        return 1;
+    std::puts(instance.anotherCopyRunning() ? "ready another" : "ready alone");
     std::fflush(stdout);
-    for (;;)
-        QThread::sleep(1);
+    while (std::getchar() != EOF) {
+    }
+    return 0;
 }

@@ -1,14 +1,25 @@
-#include "main_window/form_numeric.h"
+#include "main_window/main_window.h"
+#include "main_window/main_window_names.h"
+#include "main_window/main_window_texts.h"
 #include "main_window/single_instance.h"
 #include "main_window/startup.h"
 #include "support/main_window_session.h"
+#include "windows/about/about_names.h"
+#include "windows/about/about_texts.h"
 #include "windows/common/appearance.h"
 #include "windows/common/companion_window.h"
+#include "windows/lists/lists_names.h"
+#include "windows/lists/lists_texts.h"
+#include "windows/other_base/other_base_names.h"
+#include "windows/other_base/other_base_texts.h"
+#include "windows/temporary_list/temporary_list_names.h"
+#include "windows/temporary_list/temporary_list_texts.h"
+#include "windows/to_decimal/to_decimal_names.h"
+#include "windows/to_decimal/to_decimal_texts.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
 
@@ -24,17 +35,18 @@ class TestMainWindowCompanions : public QObject, protected test::MainWindowSessi
 
     void calculate(const QString &number) const
     {
-        auto *entry = test::control<QLineEdit>(window.get(), "Text1");
+        auto *entry = test::control<QLineEdit>(window.get(), main_window::name::numberField);
         entry->setText(number);
         QTest::keyClick(entry, Qt::Key_Return);
     }
 
 private slots:
-    void initTestCase() { test::dropPlatformNoise(); applyAppearance(*qApp); }
-    void init()
+    void initTestCase()
     {
-        QVERIFY(openMainWindow());
+        test::dropPlatformNoise();
+        applyAppearance(*qApp);
     }
+    void init() { QVERIFY(openMainWindow()); }
     void cleanup() { QVERIFY(closeMainWindow()); }
 
     void resultsGoToTheTemporaryList_data()
@@ -44,15 +56,19 @@ private slots:
         QTest::addColumn<QStringList>("numbers");
         QTest::addColumn<QStringList>("lines");
         const QStringList n255{QStringLiteral("255")};
-        QTest::newRow("English binary") << false << 0 << n255 << test::textLines({"Bin: 255 = 11111111"});
-        QTest::newRow("English hexadecimal") << false << 2 << n255 << test::textLines({"Hex: 255 = FF"});
+        QTest::newRow("English binary")
+            << false << 0 << n255 << test::textLines({"Bin: 255 = 11111111"});
+        QTest::newRow("English hexadecimal")
+            << false << 2 << n255 << test::textLines({"Hex: 255 = FF"});
         QTest::newRow("Greek octal") << true << 1 << n255 << test::textLines({"Οκτ: 255 = 377"});
-        QTest::newRow("Greek hexadecimal") << true << 2 << n255 << test::textLines({"Δεκ: 255 = FF"});
+        QTest::newRow("Greek hexadecimal")
+            << true << 2 << n255 << test::textLines({"Δεκ: 255 = FF"});
         QTest::newRow("each append moves the current line down")
             << false << 0 << test::textLines({"1", "2", "3"})
             << test::textLines({"Bin: 1 = 1", "Bin: 2 = 10", "Bin: 3 = 11"});
         QTest::newRow("too large or empty adds no line")
-            << false << 0 << test::textLines({"79228162514264337593543950336", ""}) << QStringList();
+            << false << 0 << test::textLines({"79228162514264337593543950336", ""})
+            << QStringList();
     }
     void resultsGoToTheTemporaryList()
     {
@@ -60,14 +76,17 @@ private slots:
         QFETCH(int, system);
         QFETCH(QStringList, numbers);
         QFETCH(QStringList, lines);
-        box("Check4")->setChecked(greek);
+        box(main_window::name::languageBox)->setChecked(greek);
         calculate(QStringLiteral("5"));
-        QVERIFY(!openWindow("Form6")); // the list's box is clear: nothing loads
-        box("Check1")->setChecked(true);
-        test::control<QComboBox>(window.get(), "Combo1")->setCurrentIndex(system);
+        QVERIFY(
+            !openWindow(temporary_list::name::window)); // the list's box is clear: nothing loads
+        box(main_window::name::temporaryListBox)->setChecked(true);
+        test::control<QComboBox>(window.get(), main_window::name::systemList)
+            ->setCurrentIndex(system);
         for (const QString &number : numbers)
             calculate(number);
-        auto *list = test::control<QListWidget>(openWindow("Form6"), "List1");
+        auto *list = test::control<QListWidget>(openWindow(temporary_list::name::window),
+                                                temporary_list::name::list);
         QCOMPARE(test::textLines(list), lines);
         QCOMPARE(list->currentRow(), int(lines.size()) - 1);
     }
@@ -81,34 +100,75 @@ private slots:
     void showAllOpensAndClosesTheFourWindows()
     {
         QFETCH(bool, onTop);
-        box("Check8")->setChecked(onTop);
-        box("Check3")->setChecked(true);
-        CompanionWindow *lists = openWindow("Form2");
-        QCOMPARE(test::control<QCheckBox>(lists, "Check2")->isChecked(), onTop);
-        box("Check13")->setChecked(true);
-        for (const char *name : {"Form6", "Form5", "Form3", "Form2"})
+        box(main_window::name::onTopBox)->setChecked(onTop);
+        box(main_window::name::listsBox)->setChecked(true);
+        CompanionWindow *lists = openWindow(lists::name::window);
+        QCOMPARE(test::control<QCheckBox>(lists, lists::name::onTopBox)->isChecked(), onTop);
+        box(main_window::name::showAllBox)->setChecked(true);
+        for (const char *name : {temporary_list::name::window, to_decimal::name::window,
+                                 other_base::name::window, lists::name::window})
             QVERIFY2(openWindow(name), name);
-        QCOMPARE(openWindow("Form2"), lists); // already open: left alone
+        QCOMPARE(openWindow(lists::name::window), lists); // already open: left alone
 
         // Closing the lists by their own close control clears only their box.
         lists->close();
-        QVERIFY(!box("Check3")->isChecked());
-        QVERIFY(box("Check13")->isChecked());
-        QTRY_VERIFY(!openWindow("Form2"));
+        QVERIFY(!box(main_window::name::listsBox)->isChecked());
+        QVERIFY(box(main_window::name::showAllBox)->isChecked());
+        QTRY_VERIFY(!openWindow(lists::name::window));
 
-        box("Check13")->setChecked(false);
-        for (const char *name : {"Form6", "Form5", "Form3"})
+        box(main_window::name::showAllBox)->setChecked(false);
+        for (const char *name :
+             {temporary_list::name::window, to_decimal::name::window, other_base::name::window})
             QVERIFY2(!openWindow(name), name);
         QTRY_VERIFY(companionWindows().isEmpty());
     }
 
+    // Every row of every window's text table finds its control in both languages, and
+    // no caption is left empty or cut off.
+    void everyTextFindsItsControlAndFits_data()
+    {
+        QTest::addColumn<bool>("greek");
+        QTest::newRow("English") << false;
+        QTest::newRow("Greek") << true;
+    }
+    void everyTextFindsItsControlAndFits()
+    {
+        QFETCH(bool, greek);
+        box(main_window::name::languageBox)->setChecked(greek);
+        box(main_window::name::showAllBox)->setChecked(true);
+        QTest::mouseClick(test::control(window.get(), main_window::name::aboutPicture),
+                          Qt::LeftButton);
+        const auto table = [](const auto &rows) {
+            return std::pair{&rows[0], int(std::size(rows))};
+        };
+        const std::pair<const char *, std::pair<const TextRow *, int>> windows[] = {
+            {main_window::name::window, table(main_window::texts)},
+            {temporary_list::name::window, table(temporary_list::texts)},
+            {to_decimal::name::window, table(to_decimal::texts)},
+            {other_base::name::window, table(other_base::texts)},
+            {lists::name::window, table(lists::texts)},
+            {about::name::window, table(about::texts)},
+        };
+        for (const auto &[name, rows] : windows) {
+            QWidget *shown = name == main_window::name::window
+                                 ? static_cast<QWidget *>(window.get())
+                                 : openWindow(name);
+            QVERIFY2(shown, name);
+            QCOMPARE(applyTexts(shown, rows.first, rows.second, greek), QStringList());
+            QVERIFY(!shown->windowTitle().isEmpty());
+            QCOMPARE(test::captionsCutOff(shown), QStringList());
+            for (const QAbstractButton *control : shown->findChildren<QAbstractButton *>())
+                QVERIFY2(!control->text().isEmpty(), qPrintable(control->objectName()));
+        }
+    }
+
     void reopeningWhileTheCloseEffectRunsGivesAFreshWindow()
     {
-        box("Check12")->setChecked(true);
-        CompanionWindow *first = openWindow("Form5");
-        box("Check12")->setChecked(false);
-        box("Check12")->setChecked(true);
-        CompanionWindow *second = openWindow("Form5");
+        box(main_window::name::toDecimalBox)->setChecked(true);
+        CompanionWindow *first = openWindow(to_decimal::name::window);
+        box(main_window::name::toDecimalBox)->setChecked(false);
+        box(main_window::name::toDecimalBox)->setChecked(true);
+        CompanionWindow *second = openWindow(to_decimal::name::window);
         QVERIFY(second && second != first);
         QTRY_COMPARE(companionWindows().size(), 1);
     }
@@ -118,21 +178,23 @@ private slots:
         QTest::addColumn<bool>("greek");
         QTest::addColumn<QString>("firstLine");
         QTest::newRow("English") << false << QStringLiteral("Thank you for using my program!");
-        QTest::newRow("Greek") << true << QString::fromUtf8("Ευχαριστώ που χρησιμοποιείτε το πρόγραμμά μου!");
+        QTest::newRow("Greek") << true
+                               << QString::fromUtf8(
+                                      "Ευχαριστώ που χρησιμοποιείτε το πρόγραμμά μου!");
     }
     void aboutOnceThenShutdownUnloadsEverythingBeforeTheFarewell()
     {
         QFETCH(bool, greek);
         QFETCH(QString, firstLine);
-        box("Check4")->setChecked(greek);
-        box("Check13")->setChecked(true);
-        box("Check1")->setChecked(true);
+        box(main_window::name::languageBox)->setChecked(greek);
+        box(main_window::name::showAllBox)->setChecked(true);
+        box(main_window::name::temporaryListBox)->setChecked(true);
         calculate(QStringLiteral("7")); // an unsaved line does not hold shutdown up
-        QWidget *picture = test::control(window.get(), "Image1");
+        QWidget *picture = test::control(window.get(), main_window::name::aboutPicture);
         QTest::mouseClick(picture, Qt::LeftButton);
-        CompanionWindow *about = openWindow("Form4");
+        CompanionWindow *about = openWindow(about::name::window);
         QTest::mouseClick(picture, Qt::LeftButton); // the picture opens About once
-        QCOMPARE(openWindow("Form4"), about);
+        QCOMPARE(openWindow(about::name::window), about);
         QCOMPARE(companionWindows().size(), 5);
 
         window->close();
@@ -142,7 +204,8 @@ private slots:
         QCOMPARE(farewell.title, QStringLiteral("Radixon"));
         QCOMPARE(farewell.icon, Dialogs::Icon::Information);
         QCOMPARE(farewell.text.split(QLatin1Char('\n')),
-                 (QStringList{firstLine, QStringLiteral("https://radixon.example.org"), QStringLiteral("Zendor")}));
+                 (QStringList{firstLine, QStringLiteral("https://radixon.example.org"),
+                              QStringLiteral("Zendor")}));
     }
 };
 
@@ -150,7 +213,6 @@ class TestStartup : public QObject {
     Q_OBJECT
 
     QTemporaryDir folder;
-    QString lockPath() const { return folder.filePath(QStringLiteral("radixon.lock")); }
 
 private slots:
     void startingAsksOnlyWhenAnotherCopyRuns_data()
@@ -166,18 +228,20 @@ private slots:
         QFETCH(bool, another);
         QFETCH(bool, yes);
         std::optional<SingleInstance> running;
-        if (another)
-            QVERIFY(!running.emplace(lockPath()).anotherCopyRunning());
-        const SingleInstance starting(lockPath());
+        if (another) {
+            QVERIFY(!running.emplace(folder.path()).anotherCopyRunning());
+            QVERIFY(running->claimSlot());
+        }
+        const SingleInstance starting(folder.path());
         QCOMPARE(starting.anotherCopyRunning(), another);
 
         test::FakeDialogs dialogs;
         dialogs.answerYes = yes;
-        const std::unique_ptr<Form_Numeric> window = startMainWindow(dialogs, starting);
+        const std::unique_ptr<MainWindow> window = startMainWindow(dialogs, starting);
         QCOMPARE(bool(window), !another || yes);
         QCOMPARE(dialogs.shown.size(), std::size_t(another));
         if (!another) {
-            QCOMPARE(window->height(), Form_Numeric::closedHeight);
+            QCOMPARE(window->height(), MainWindow::closedHeight);
             return;
         }
         QCOMPARE(dialogs.shown.front().kind, QStringLiteral("ask"));
@@ -189,9 +253,10 @@ private slots:
                               QStringLiteral("Want to start a new one ?")}));
         if (!window)
             return;
-        QCOMPARE(window->height(), Form_Numeric::closedHeight + 1);
+        QCOMPARE(window->height(), MainWindow::closedHeight + 1);
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        const QPoint centred = CenterOnScreen(screen, QSize(Form_Numeric::clientWidth, Form_Numeric::openHeight));
+        const QPoint centred =
+            centredOnScreen(screen, QSize(MainWindow::clientWidth, MainWindow::openHeight));
         QCOMPARE(window->pos(), centred + QPoint(window->width(), 0));
         QVERIFY(window->greek());
     }
@@ -199,21 +264,7 @@ private slots:
     void centredSlightlyAboveTheMiddle()
     {
         // 95 % of 800 is 760: the centre is 20 pixels above the middle, on the screen given.
-        QCOMPARE(CenterOnScreen(QRect(1000, 0, 1000, 800), QSize(200, 100)), QPoint(1400, 330));
-    }
-
-    void anotherProcessHoldsTheLockUntilKilled()
-    {
-        QProcess holder;
-        holder.start(QStringLiteral(LOCK_HOLDER), {lockPath()});
-        QVERIFY(holder.waitForReadyRead(5000));
-        QCOMPARE(holder.readLine().trimmed(), QByteArray("locked"));
-        QVERIFY(SingleInstance(lockPath()).anotherCopyRunning());
-
-        holder.kill(); // SIGKILL: the lock file stays behind
-        QVERIFY(holder.waitForFinished(5000));
-        QVERIFY(QFile::exists(lockPath()));
-        QVERIFY(!SingleInstance(lockPath()).anotherCopyRunning());
+        QCOMPARE(centredOnScreen(QRect(1000, 0, 1000, 800), QSize(200, 100)), QPoint(1400, 330));
     }
 };
 

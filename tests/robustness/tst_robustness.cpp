@@ -1,8 +1,14 @@
-#include "main_window/form_numeric.h"
+#include "main_window/main_window.h"
+#include "main_window/main_window_names.h"
 #include "support/main_window_session.h"
+#include "windows/about/about_names.h"
 #include "windows/common/appearance.h"
 #include "windows/common/companion_window.h"
-#include "windows/form6/form6.h"
+#include "windows/lists/lists_names.h"
+#include "windows/other_base/other_base_names.h"
+#include "windows/temporary_list/temporary_list_names.h"
+#include "windows/temporary_list/temporary_list_window.h"
+#include "windows/to_decimal/to_decimal_names.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -28,16 +34,18 @@ using test::openWindow;
 namespace {
 
 // The converters: the window, the box that opens it, the button that converts and the result field.
-const char *const converters[][4] = {{"Form_Numeric", nullptr, "Command2", "Text2"},
-                                     {"Form5", "Check12", "Command2", "Text2"},
-                                     {"Form3", "Check11", "Command1", "Text3"}};
-
+const char *const converters[][4] = {
+    {main_window::name::window, nullptr, main_window::name::calculateButton,
+     main_window::name::resultField},
+    {to_decimal::name::window, main_window::name::toDecimalBox, to_decimal::name::calculateButton,
+     to_decimal::name::resultField},
+    {other_base::name::window, main_window::name::otherBaseBox, other_base::name::calculateButton,
+     other_base::name::resultField}};
 
 } // namespace
 
 class TestRobustness : public QObject, protected test::MainWindowSession {
     Q_OBJECT
-
 
     // Every effect has ended, no window is left closing, each box is ticked exactly
     // when its window is open, and no window is there twice.
@@ -45,12 +53,16 @@ class TestRobustness : public QObject, protected test::MainWindowSession {
     {
         const auto busy = [] {
             const QList<CompanionWindow *> all = companionWindows();
-            return std::any_of(all.begin(), all.end(),
-                               [](const CompanionWindow *w) { return w->isUnloading() || isEffectRunning(w); });
+            return std::any_of(all.begin(), all.end(), [](const CompanionWindow *w) {
+                return w->isUnloading() || isEffectRunning(w);
+            });
         };
         QTRY_VERIFY_WITH_TIMEOUT(!busy(), 10000);
-        for (const auto &[name, form] : {std::pair{"Check1", "Form6"}, {"Check12", "Form5"},
-                                         {"Check11", "Form3"}, {"Check3", "Form2"}})
+        for (const auto &[name, form] :
+             {std::pair{main_window::name::temporaryListBox, temporary_list::name::window},
+              {main_window::name::toDecimalBox, to_decimal::name::window},
+              {main_window::name::otherBaseBox, other_base::name::window},
+              {main_window::name::listsBox, lists::name::window}})
             QVERIFY2(box(name)->isChecked() == bool(openWindow(form)), name);
         QSet<QString> names;
         for (const CompanionWindow *window : companionWindows())
@@ -59,11 +71,15 @@ class TestRobustness : public QObject, protected test::MainWindowSession {
     }
 
 private slots:
-    void initTestCase() { test::dropPlatformNoise(); applyAppearance(*qApp); }
+    void initTestCase()
+    {
+        test::dropPlatformNoise();
+        applyAppearance(*qApp);
+    }
     void init()
     {
         QVERIFY(openMainWindow());
-        box("Check4")->setChecked(false);
+        box(main_window::name::languageBox)->setChecked(false);
     }
     void cleanup() { QVERIFY(closeMainWindow()); }
 
@@ -73,20 +89,25 @@ private slots:
         QTest::addColumn<QByteArray>("field");
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("expected"); // empty: the result is cleared
-        const auto million = [](const QString &pattern) { return pattern.repeated((1 << 20) / pattern.size()); };
+        const auto million = [](const QString &pattern) {
+            return pattern.repeated((1 << 20) / pattern.size());
+        };
         const QString zeros = million(QStringLiteral("0"));
         const QString junk = million(QString::fromUtf8("7x-.,+ é€\t😀ω\\'\"%") + QChar(0));
         // A line field holds at most 32767 characters, the most the engine converts.
         const mpz_class allOnes = (mpz_class(1) << 32767) - 1;
-        const auto row = [](const char *name, int converter, const char *field, const QString &pasted,
-                            const char *expected = "") {
-            QTest::newRow(name) << converter << QByteArray(field) << pasted << QString::fromLatin1(expected);
+        const auto row = [](const char *name, int converter, const char *field,
+                            const QString &pasted, const char *expected = "") {
+            QTest::newRow(name) << converter << QByteArray(field) << pasted
+                                << QString::fromLatin1(expected);
         };
-        row("main window: digits beyond the decimal range", 0, "Text1", million(QStringLiteral("1234567890")));
-        row("to decimal: binary ones", 1, "Text1", million(QStringLiteral("1")), allOnes.get_str().c_str());
-        row("other base: junk as the base", 2, "Text1", junk);
-        row("other base: zeros as the number", 2, "Text2", zeros, "0");
-        row("other base: junk as the number", 2, "Text2", junk);
+        row("main window: digits beyond the decimal range", 0, main_window::name::numberField,
+            million(QStringLiteral("1234567890")));
+        row("to decimal: binary ones", 1, to_decimal::name::numberField,
+            million(QStringLiteral("1")), allOnes.get_str().c_str());
+        row("other base: junk as the base", 2, other_base::name::baseField, junk);
+        row("other base: zeros as the number", 2, other_base::name::numberField, zeros, "0");
+        row("other base: junk as the number", 2, other_base::name::numberField, junk);
     }
     void megabytePasteIsClearedOrConverted()
     {
@@ -102,7 +123,8 @@ private slots:
         }
         auto *result = test::control<QLineEdit>(form, resultName);
         auto *button = test::control<QPushButton>(form, buttonName);
-        for (QLineEdit *entry : form->findChildren<QLineEdit *>()) { // 10 is a number and a base everywhere
+        for (QLineEdit *entry :
+             form->findChildren<QLineEdit *>()) { // 10 is a number and a base everywhere
             if (!entry->isReadOnly())
                 entry->setText(QStringLiteral("10"));
         }
@@ -132,11 +154,11 @@ private slots:
         if (QFile old(path); !old.open(QIODevice::WriteOnly) || old.write("old\r\n") != 5)
             QFAIL("cannot write the old list");
 
-        box("Check1")->setChecked(true);
-        auto *list = qobject_cast<Form6 *>(openWindow("Form6"));
-        auto *lines = test::control<QListWidget>(list, "List1");
+        box(main_window::name::temporaryListBox)->setChecked(true);
+        auto *list = qobject_cast<TemporaryListWindow *>(openWindow(temporary_list::name::window));
+        auto *lines = test::control<QListWidget>(list, temporary_list::name::list);
         for (int i = 0; i < 32767; ++i)
-            list->AddItem(QStringLiteral("Hex: %1 = %2").arg(i % 16384).arg(i % 16384, 0, 16));
+            list->appendLine(QStringLiteral("Hex: %1 = %2").arg(i % 16384).arg(i % 16384, 0, 16));
         QCOMPARE(lines->count(), 32767);
         const auto linesIn = [](const QString &path) {
             QFile file(path);
@@ -144,7 +166,7 @@ private slots:
         };
         const auto save = [&] {
             dialogs->saveAnswers.push_back(path);
-            test::clickBox(list, "Check5");
+            test::clickBox(list, temporary_list::name::saveBox);
         };
 
         // A disk that fills up halfway: the old file stays as it was.
@@ -161,12 +183,13 @@ private slots:
 
         save();
         QCOMPARE(linesIn(path), 32767);
-        test::clickBox(list, "Check3"); // remove doubles
+        test::clickBox(list, temporary_list::name::removeRepeatsBox); // remove doubles
         QCOMPARE(lines->count(), 16384);
         save();
         QCOMPARE(linesIn(path), 16384);
         // No half-written copy is left.
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("list.txt")});
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
+                 QStringList{QStringLiteral("list.txt")});
     }
 
     void rapidOpeningAndClosing_data()
@@ -174,12 +197,18 @@ private slots:
         QTest::addColumn<QByteArray>("opener");
         QTest::addColumn<QByteArray>("form"); // empty: the opener is a box clicked again and again
         QTest::addColumn<int>("clicks");
-        for (const char *name : {"Check1", "Check12", "Check11", "Check3", "Check13"}) {
+        for (const char *name : {main_window::name::temporaryListBox,
+                                 main_window::name::toDecimalBox, main_window::name::otherBaseBox,
+                                 main_window::name::listsBox, main_window::name::showAllBox}) {
             QTest::addRow("%s ends open", name) << QByteArray(name) << QByteArray() << 21;
             QTest::addRow("%s ends closed", name) << QByteArray(name) << QByteArray() << 20;
         }
-        for (const auto &[opener, form] : {std::pair{"Check1", "Form6"}, {"Check12", "Form5"},
-                                           {"Check11", "Form3"}, {"Check3", "Form2"}, {"Image1", "Form4"}})
+        for (const auto &[opener, form] :
+             {std::pair{main_window::name::temporaryListBox, temporary_list::name::window},
+              {main_window::name::toDecimalBox, to_decimal::name::window},
+              {main_window::name::otherBaseBox, other_base::name::window},
+              {main_window::name::listsBox, lists::name::window},
+              {main_window::name::aboutPicture, about::name::window}})
             QTest::addRow("%s closed by its close control while opening", form)
                 << QByteArray(opener) << QByteArray(form) << 20;
     }
@@ -193,29 +222,35 @@ private slots:
                 test::clickBox(window.get(), opener);
                 continue;
             }
-            QTest::mouseClick(test::control(window.get(), opener), Qt::LeftButton, {}, QPoint(6, 6));
+            QTest::mouseClick(test::control(window.get(), opener), Qt::LeftButton, {},
+                              QPoint(6, 6));
             CompanionWindow *opened = openWindow(form);
             QVERIFY(opened && isEffectRunning(opened));
             QVERIFY(!opened->close());
             QTest::qWait(i % 3); // sometimes a frame of the close effect runs before the next click
         }
         settleAndVerifyAgreement();
-        QCOMPARE(companionWindows().size(), clicks % 2 == 0 ? 0 : opener == "Check13" ? 4 : 1);
+        QCOMPARE(companionWindows().size(), clicks % 2 == 0                           ? 0
+                                            : opener == main_window::name::showAllBox ? 4
+                                                                                      : 1);
     }
 
     // Windows follow a Greek main window's on-top state, so that is on too.
     void randomClicksAndCloseControls()
     {
-        box("Check4")->setChecked(true);
-        box("Check8")->setChecked(true);
+        box(main_window::name::languageBox)->setChecked(true);
+        box(main_window::name::onTopBox)->setChecked(true);
         std::mt19937 random(7);
-        const char *boxes[] = {"Check1", "Check12", "Check11", "Check3", "Check13"};
+        const char *boxes[] = {main_window::name::temporaryListBox, main_window::name::toDecimalBox,
+                               main_window::name::otherBaseBox, main_window::name::listsBox,
+                               main_window::name::showAllBox};
         for (int step = 0; step < 250; ++step) {
             const unsigned action = random() % 8;
             if (action < 5)
                 test::clickBox(window.get(), boxes[action]);
             else if (action == 5)
-                QTest::mouseClick(test::control(window.get(), "Image1"), Qt::LeftButton);
+                QTest::mouseClick(test::control(window.get(), main_window::name::aboutPicture),
+                                  Qt::LeftButton);
             else if (const auto all = companionWindows(); action == 6 && !all.isEmpty())
                 all[int(random() % all.size())]->close();
             else
@@ -228,9 +263,11 @@ private slots:
     // queued while the first waits for their effects.
     void closingTheMainWindowDuringEffects()
     {
-        for (const char *name : {"Check13", "Check13", "Check12"})
+        for (const char *name : {main_window::name::showAllBox, main_window::name::showAllBox,
+                                 main_window::name::toDecimalBox})
             test::clickBox(window.get(), name);
-        QTest::mouseClick(test::control(window.get(), "Image1"), Qt::LeftButton);
+        QTest::mouseClick(test::control(window.get(), main_window::name::aboutPicture),
+                          Qt::LeftButton);
         QTimer::singleShot(0, window.get(), [this] { window->close(); });
         QVERIFY(window->close());
         window->close();

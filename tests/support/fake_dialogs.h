@@ -34,8 +34,8 @@ public:
     std::optional<QString> saveFileName(QWidget *, const QString &title, const QString &defaultName,
                                         const QString &filter) override
     {
-        shown.push_back({QStringLiteral("save"), title, defaultName + QLatin1Char('|') + filter,
-                         Icon::None});
+        shown.push_back(
+            {QStringLiteral("save"), title, defaultName + QLatin1Char('|') + filter, Icon::None});
         if (saveAnswers.empty())
             return std::nullopt;
         const bool cancelled = !saveAnswers.front().has_value();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "main_window/main_window.h"
+#include "main_window/main_window_names.h"
 #include "support/fake_dialogs.h"
 #include "window_services/qt_magnetic_dock.h"
 #include "windows/common/companion_host.h"
@@ -7,7 +9,6 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <functional>
 #include <vector>
 
 namespace radixon::test {
@@ -21,15 +22,14 @@ public:
     QtMagneticDock magneticDock;
     FakeDialogs fakeDialogs;
     std::vector<Companion> unloading; // every companionUnloading call, in order
-    // Creates and loads the temporary list window on demand; set by tests that need it.
-    std::function<Form6 &()> temporaryListFactory;
+    QStringList appendedLines;        // every line sent to the temporary list, in order
 
     FakeHost()
     {
-        main.setObjectName(QStringLiteral("Form_Numeric"));
-        main.resize(190, 228);
+        main.setObjectName(QLatin1String(main_window::name::window));
+        main.resize(MainWindow::clientWidth, MainWindow::closedHeight);
         // As in the program, the main window is the first window the dock knows.
-        magneticDock.AddWindow(&main);
+        magneticDock.addWindow(&main);
     }
 
     bool greek() const override { return greekFlag; }
@@ -38,7 +38,7 @@ public:
     QtMagneticDock &dock() override { return magneticDock; }
     Dialogs &dialogs() override { return fakeDialogs; }
     void companionUnloading(Companion which) override { unloading.push_back(which); }
-    Form6 &temporaryList() override { return temporaryListFactory(); }
+    void appendToTemporaryList(const QString &line) override { appendedLines << line; }
 };
 
 } // namespace radixon::test

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "main_window/form_numeric.h"
+#include "main_window/main_window.h"
+#include "main_window/main_window_names.h"
 #include "support/fake_dialogs.h"
 #include "support/window_test_helpers.h"
 
@@ -13,16 +14,16 @@ namespace radixon::test {
 class MainWindowSession {
 protected:
     std::unique_ptr<FakeDialogs> dialogs;
-    std::unique_ptr<Form_Numeric> window;
+    std::unique_ptr<MainWindow> window;
 
     bool openMainWindow()
     {
         dialogs = std::make_unique<FakeDialogs>();
-        window = std::make_unique<Form_Numeric>(*dialogs);
+        window = std::make_unique<MainWindow>(*dialogs);
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
             return false;
-        box("Check5")->setChecked(true);
+        box(main_window::name::optionsBox)->setChecked(true);
         return true;
     }
     // Destroys the main window and waits until no companion window is left.

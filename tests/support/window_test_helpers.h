@@ -1,10 +1,11 @@
 #pragma once
 
 #include "support/fake_host.h"
-#include "window_services/form_effects.h"
-#include "window_services/ontop_notontop_less.h"
+#include "window_services/always_on_top.h"
+#include "window_services/window_effects.h"
 #include "windows/common/bilingual.h"
 #include "windows/common/companion_window.h"
+#include "windows/common/converter_names.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -100,22 +101,22 @@ inline QStringList captionsCutOff(const QWidget *window)
     return cut;
 }
 
-// The two conversion windows share their options: Check5 shows the options frame,
-// Check3 puts the window on top, Check1 switches the language.
+// The two conversion windows share their options: one box shows the options panel,
+// another puts the window on top.
 inline void verifyOptionAndOnTopBoxes(QWidget *window)
 {
-    const QWidget *frame1 = control(window, "Frame1");
-    const QWidget *frame2 = control(window, "Frame2");
-    clickBox(window, "Check5");
-    QCOMPARE(window->height(), frame1->geometry().bottom() + 1 + frame1->x());
-    QVERIFY(!frame2->isVisible());
-    clickBox(window, "Check5");
-    QCOMPARE(window->height(), frame2->geometry().bottom() + 1 + frame1->x());
-    QVERIFY(frame2->isVisible());
-    clickBox(window, "Check3");
-    QVERIFY(isOnTop(window));
-    clickBox(window, "Check3");
-    QVERIFY(!isOnTop(window));
+    const QWidget *converter = control(window, converter::name::converterFrame);
+    const QWidget *options = control(window, converter::name::optionsPanel);
+    clickBox(window, converter::name::optionsBox);
+    QCOMPARE(window->height(), converter->geometry().bottom() + 1 + converter->x());
+    QVERIFY(!options->isVisible());
+    clickBox(window, converter::name::optionsBox);
+    QCOMPARE(window->height(), options->geometry().bottom() + 1 + converter->x());
+    QVERIFY(options->isVisible());
+    clickBox(window, converter::name::onTopBox);
+    QVERIFY(isAlwaysOnTop(window));
+    clickBox(window, converter::name::onTopBox);
+    QVERIFY(!isAlwaysOnTop(window));
 }
 
 inline void addLoadRows()
@@ -134,10 +135,11 @@ inline void verifyLoaded(const QWidget *window, FakeHost &host, bool greek, bool
 {
     QVERIFY(host.dock().isRegistered(window));
     QVERIFY(isEffectRunning(window));
-    QVERIFY(control<QCheckBox>(window, "Check5")->isChecked());
-    QCOMPARE(control<QCheckBox>(window, "Check1")->isChecked(), greek);
-    QCOMPARE(control<QCheckBox>(window, "Check3")->isChecked(), greek && mainOnTop);
-    QCOMPARE(isOnTop(window), greek && mainOnTop);
+    QVERIFY(control<QCheckBox>(window, converter::name::optionsBox)->isChecked());
+    QCOMPARE(control<QCheckBox>(window, converter::name::languageBox)->isChecked(), greek);
+    QCOMPARE(control<QCheckBox>(window, converter::name::onTopBox)->isChecked(),
+             greek && mainOnTop);
+    QCOMPARE(isAlwaysOnTop(window), greek && mainOnTop);
 }
 
 // All companion windows, or only the one of that name that is open and not closing.
@@ -146,7 +148,8 @@ inline QList<CompanionWindow *> companionWindows(const char *name = nullptr)
     QList<CompanionWindow *> all;
     for (QWidget *widget : QApplication::topLevelWidgets()) {
         auto *window = qobject_cast<CompanionWindow *>(widget);
-        if (window && (!name || (window->objectName() == QLatin1String(name) && !window->isUnloading())))
+        if (window
+            && (!name || (window->objectName() == QLatin1String(name) && !window->isUnloading())))
             all << window;
     }
     return all;

@@ -11,7 +11,6 @@ using namespace radixon;
 Q_DECLARE_METATYPE(radixon::Rect)
 Q_DECLARE_METATYPE(radixon::Point)
 Q_DECLARE_METATYPE(radixon::EffectDirection)
-Q_DECLARE_METATYPE(radixon::HookMessage)
 
 namespace {
 
@@ -44,52 +43,18 @@ struct Desk {
     bool add(WindowId id, Rect rect, WindowId parent = 0)
     {
         ws.windows[id] = rect;
-        return dock.AddWindow(id, parent);
+        return dock.addWindow(id, parent);
     }
-    void send(WindowId h, HookMessage message)
-    {
-        int wParam = 0;
-        Rect scratch;
-        dock.Relay(h, message, wParam, scratch);
-    }
-    // One drag step as the platform layer sends it; returns where the window lands.
+    // One drag step as the platform layer reports it; returns where the window lands.
     Rect drag(WindowId h, Point from, Point to)
     {
         ws.cursor = from;
-        send(h, HookMessage::EnterSizeMove);
+        dock.beginMove(h);
         ws.cursor = to;
         Rect rc = ws.windowRect(h);
-        int wParam = 0;
-        const bool consumed = dock.Relay(h, HookMessage::Moving, wParam, rc, [] { return 0; }) == 1;
+        dock.moving(h, rc);
         ws.windows[h] = rc;
-        return consumed ? rc : Rect{};
-    }
-};
-
-enum Reaction { Nothing, Consume, Unhook, UnhookAndAddAgain };
-
-struct RecordingClient : HookClient {
-    HookTable &table;
-    int reaction;
-    int calls = 0;
-
-    RecordingClient(HookTable &t, int r) : table(t), reaction(r) {}
-    void OnHookedMessage(bool before, bool &handled, int &result, WindowId hWnd, HookMessage, int &,
-                         Rect &) override
-    {
-        ++calls;
-        if (before && reaction == Consume) {
-            handled = true;
-            result = 7;
-        }
-        if (reaction == Unhook || reaction == UnhookAndAddAgain) {
-            table.Unhook(hWnd);
-            if (reaction == UnhookAndAddAgain) {
-                table.Hook(hWnd);
-                table.AddMessage(hWnd, HookMessage::Sizing, HookSide::Both);
-            }
-            reaction = Nothing;
-        }
+        return rc;
     }
 };
 
@@ -107,25 +72,28 @@ private slots:
         QTest::addColumn<bool>("secondMaximised");
         QTest::addColumn<Point>("landing");
         QTest::addColumn<Point>("expected");
-        const auto row = [](const char *name, int snapWidth, Rect first, Rect second, bool maximised, Point landing,
-                            Point expected) {
+        const auto row = [](const char *name, int snapWidth, Rect first, Rect second,
+                            bool maximised, Point landing, Point expected) {
             QTest::newRow(name) << snapWidth << first << second << maximised << landing << expected;
         };
-        // The dragged window is 494 x 200: landing at left 506 puts it flush with the area's right edge.
+        // The dragged window is 494 x 200: landing at left 506 puts it flush with the area's right
+        // edge.
         const Rect far{900, 700, 950, 750};
         row("exactly the snap width stays", 10, far, far, false, {10, 150}, {10, 150});
         row("one pixel closer snaps", 10, far, far, false, {9, 150}, {0, 150});
         row("outside the area snaps back", 10, far, far, false, {-9, 150}, {0, 150});
         row("snap width zero never snaps", 0, far, far, false, {1, 150}, {1, 150});
-        row("highest-numbered window wins", 10, {300, 100, 502, 200}, {300, 300, 510, 400}, false, {506, 150},
-            {510, 150});
-        row("later window wins even when farther", 10, {300, 100, 505, 200}, {300, 300, 499, 400}, false, {506, 150},
-            {499, 150});
-        row("window beats work area", 10, {0, 600, 10, 700}, {300, 100, 503, 200}, false, {506, 150}, {503, 150});
-        row("work area on the axis where no window matches", 10, {200, 100, 400, 200}, far, false, {4, 204}, {0, 200});
+        row("highest-numbered window wins", 10, {300, 100, 502, 200}, {300, 300, 510, 400}, false,
+            {506, 150}, {510, 150});
+        row("later window wins even when farther", 10, {300, 100, 505, 200}, {300, 300, 499, 400},
+            false, {506, 150}, {499, 150});
+        row("window beats work area", 10, {0, 600, 10, 700}, {300, 100, 503, 200}, false,
+            {506, 150}, {503, 150});
+        row("work area on the axis where no window matches", 10, {200, 100, 400, 200}, far, false,
+            {4, 204}, {0, 200});
         // Alone, the first window would pull the right edge to 998.
-        row("maximised window counts as the work area", 10, {300, 300, 998, 400}, {0, 0, 10, 10}, true, {501, 300},
-            {506, 300});
+        row("maximised window counts as the work area", 10, {300, 300, 998, 400}, {0, 0, 10, 10},
+            true, {501, 300}, {506, 300});
     }
     void snapping()
     {
@@ -136,7 +104,7 @@ private slots:
         QFETCH(Point, landing);
         QFETCH(Point, expected);
         Desk desk;
-        desk.dock.SnapWidth(snapWidth);
+        desk.dock.setSnapWidth(snapWidth);
         desk.add(A, first);
         desk.add(B, second);
         desk.ws.maximized = secondMaximised ? B : 0;
@@ -163,7 +131,7 @@ private slots:
         // Dragging the companion moves it alone and unglues it.
         desk.drag(A, {750, 170}, {750, 470});
         QCOMPARE(desk.ws.moveCalls, 2);
-        desk.send(A, HookMessage::ExitSizeMove);
+        desk.dock.endMove();
         QVERIFY(!desk.dock.isGlued(A));
     }
 
@@ -181,76 +149,34 @@ private slots:
         QFETCH(Rect, b);
         QFETCH(bool, touching);
         const Rect a{100, 100, 200, 200};
-        QCOMPARE(MagneticDock::IsTouching(a, b), touching);
-        QCOMPARE(MagneticDock::IsTouching(b, a), touching);
+        QCOMPARE(MagneticDock::isTouching(a, b), touching);
+        QCOMPARE(MagneticDock::isTouching(b, a), touching);
     }
 
     void registrationGlueAndRemoval()
     {
         Desk desk;
         QVERIFY(desk.add(Main, {0, 0, 100, 100}));
-        QVERIFY(!desk.dock.AddWindow(Main));
-        QVERIFY(!desk.dock.AddWindow(B)); // dead
+        QVERIFY(!desk.dock.addWindow(Main));
+        QVERIFY(!desk.dock.addWindow(B));             // dead
         QVERIFY(!desk.add(A, {100, 0, 200, 100}, B)); // parent not registered
         // Glue passes along a chain, whatever the order the windows came in.
         QVERIFY(desk.add(C, {300, 0, 400, 100}, Main));
         desk.add(B, {200, 0, 300, 100}, Main);
-        QVERIFY(desk.dock.AddWindow(A, Main));
+        QVERIFY(desk.dock.addWindow(A, Main));
         desk.add(D, {401, 0, 500, 100}, Main); // one pixel gap to C
         QVERIFY(desk.dock.isGlued(A) && desk.dock.isGlued(B) && desk.dock.isGlued(C));
         QVERIFY(!desk.dock.isGlued(D));
 
-        QVERIFY(desk.dock.RemoveWindow(Main));
-        QVERIFY(!desk.dock.RemoveWindow(Main));
+        QVERIFY(desk.dock.removeWindow(Main));
+        QVERIFY(!desk.dock.removeWindow(Main));
         QCOMPARE(desk.dock.parentOf(A), WindowId(0));
-        // A removed window gets its messages unsnapped, with its own result.
-        int wParam = 0;
+        // A removed window's moves are left as they are.
         Rect rect{5, 5, 50, 50};
-        QCOMPARE(desk.dock.Relay(Main, HookMessage::Moving, wParam, rect, [] { return 3; }), 3);
+        desk.dock.moving(Main, rect);
         QCOMPARE(rect, (Rect{5, 5, 50, 50}));
         QVERIFY(desk.add(Main, {0, 0, 100, 100}));
         QVERIFY(!desk.dock.isGlued(A));
-    }
-
-    void relay_data()
-    {
-        QTest::addColumn<HookMessage>("message");
-        QTest::addColumn<int>("reaction");
-        QTest::addColumn<int>("expectedResult");
-        QTest::addColumn<int>("callbacks");
-        QTest::newRow("unregistered message passes with the window's result")
-            << HookMessage::Command << int(Nothing) << 42 << 0;
-        QTest::newRow("consumed message never reaches the window") << HookMessage::Moving << int(Consume) << 7 << 1;
-        QTest::newRow("hooked on both sides, not consumed") << HookMessage::Sizing << int(Nothing) << 42 << 2;
-        QTest::newRow("window removes its own hook mid-message") << HookMessage::Sizing << int(Unhook) << 42 << 1;
-        QTest::newRow("window removes and re-adds its hook mid-message")
-            << HookMessage::Sizing << int(UnhookAndAddAgain) << 42 << 1;
-    }
-    void relay()
-    {
-        QFETCH(HookMessage, message);
-        QFETCH(int, reaction);
-        QFETCH(int, expectedResult);
-        QFETCH(int, callbacks);
-        HookTable table;
-        for (const WindowId w : {4, 5, 6})
-            table.Hook(w);
-        table.AddMessage(5, HookMessage::Moving, HookSide::Before);
-        table.AddMessage(5, HookMessage::Sizing, HookSide::Both);
-        RecordingClient client(table, reaction);
-        bool reached = false;
-        int wParam = 0;
-        Rect rect;
-        QCOMPARE(table.relay(client, 5, message, wParam, rect, [&] {
-            reached = true;
-            return 42;
-        }), expectedResult);
-        QCOMPARE(reached, reaction != Consume);
-        QCOMPARE(client.calls, callbacks);
-        // A re-added window reuses its freed record, with nothing left of the old hook.
-        QCOMPARE(table.recordOf(5), reaction == Unhook ? -1 : 1);
-        QCOMPARE(table.wants(5, HookMessage::Moving, HookSide::Before), reaction <= Consume);
-        QCOMPARE(int(table.records().size()), 3);
     }
 
     void frames_data()
@@ -261,27 +187,47 @@ private slots:
         QTest::addColumn<int>("steps");
         QTest::addColumn<int>("frames");
         QTest::addColumn<QRegion>("expected");
-        const char *names[] = {"left edge", "right edge", "top edge", "bottom edge", "top-left corner",
-                               "bottom-left corner", "top-right corner", "bottom-right corner",
-                               "vertical centre line", "horizontal centre line", "centred rectangle",
-                               "centred square", "horizontal blinds", "vertical blinds"};
+        const char *names[] = {"left edge",
+                               "right edge",
+                               "top edge",
+                               "bottom edge",
+                               "top-left corner",
+                               "bottom-left corner",
+                               "top-right corner",
+                               "bottom-right corner",
+                               "vertical centre line",
+                               "horizontal centre line",
+                               "centred rectangle",
+                               "centred square",
+                               "horizontal blinds",
+                               "vertical blinds"};
         const QRegion whole(0, 0, 300, 200);
         const auto open = EffectDirection::Open, close = EffectDirection::Close;
-        for (int effect = 0; effect < EffectCount; ++effect) {
+        for (int effect = 0; effect < effectCount; ++effect) {
             // The window is wider than tall: the centred square ends as 200 x 200.
             const QRegion opened = effect == 11 ? QRegion(50, 0, 200, 200) : whole;
             const int frames = effect >= 12 ? 26 : 51; // the blinds' strips are done halfway
-            QTest::addRow("opening %s, first", names[effect]) << effect << open << 0 << 50 << frames << QRegion();
-            QTest::addRow("opening %s, last", names[effect]) << effect << open << -1 << 50 << frames << opened;
-            QTest::addRow("closing %s, first", names[effect]) << effect << close << 0 << 50 << frames << whole;
-            QTest::addRow("closing %s, last", names[effect]) << effect << close << -1 << 50 << frames << QRegion();
+            QTest::addRow("opening %s, first", names[effect])
+                << effect << open << 0 << 50 << frames << QRegion();
+            QTest::addRow("opening %s, last", names[effect])
+                << effect << open << -1 << 50 << frames << opened;
+            QTest::addRow("closing %s, first", names[effect])
+                << effect << close << 0 << 50 << frames << whole;
+            QTest::addRow("closing %s, last", names[effect])
+                << effect << close << -1 << 50 << frames << QRegion();
         }
-        QTest::newRow("centred rectangle half open") << 10 << open << 25 << 50 << 51 << QRegion(75, 50, 150, 100);
-        QTest::newRow("bottom-left corner half open") << 5 << open << 25 << 50 << 51 << QRegion(0, 100, 150, 100);
-        QTest::newRow("top-right corner closing") << 6 << close << 10 << 50 << 51 << QRegion(60, 0, 240, 160);
-        QTest::newRow("right edge closing") << 1 << close << 10 << 50 << 51 << QRegion(0, 0, 240, 200);
-        QTest::newRow("37.5 rounds to even 38") << 0 << open << 1 << 8 << 9 << QRegion(0, 0, 38, 200);
-        QTest::newRow("112.5 rounds to even 112") << 0 << open << 3 << 8 << 9 << QRegion(0, 0, 112, 200);
+        QTest::newRow("centred rectangle half open")
+            << 10 << open << 25 << 50 << 51 << QRegion(75, 50, 150, 100);
+        QTest::newRow("bottom-left corner half open")
+            << 5 << open << 25 << 50 << 51 << QRegion(0, 100, 150, 100);
+        QTest::newRow("top-right corner closing")
+            << 6 << close << 10 << 50 << 51 << QRegion(60, 0, 240, 160);
+        QTest::newRow("right edge closing")
+            << 1 << close << 10 << 50 << 51 << QRegion(0, 0, 240, 200);
+        QTest::newRow("37.5 rounds to even 38")
+            << 0 << open << 1 << 8 << 9 << QRegion(0, 0, 38, 200);
+        QTest::newRow("112.5 rounds to even 112")
+            << 0 << open << 3 << 8 << 9 << QRegion(0, 0, 112, 200);
         // With 50 steps the blinds' strips grow by one pixel a frame, one strip every 25 pixels.
         QRegion strips[2];
         for (int k = 0; k < 12; ++k) {
@@ -289,14 +235,18 @@ private slots:
             strips[1] += QRect(25 * k, 0, 10, 200);
         }
         for (const int e : {12, 13}) {
-            QTest::addRow("%s opening, frame 10", names[e]) << e << open << 10 << 50 << 26 << (strips[e - 12] & whole);
-            QTest::addRow("%s closing, frame 10", names[e]) << e << close << 10 << 50 << 26 << (whole - strips[e - 12]);
+            QTest::addRow("%s opening, frame 10", names[e])
+                << e << open << 10 << 50 << 26 << (strips[e - 12] & whole);
+            QTest::addRow("%s closing, frame 10", names[e])
+                << e << close << 10 << 50 << 26 << (whole - strips[e - 12]);
         }
         QRegion oddStrips; // 7 steps: one strip every 4 pixels (3.5 rounded to even), 5 frames
         for (int x = 0; x < 300; x += 4)
             oddStrips += QRect(x, 0, 2, 200);
-        QTest::newRow("vertical blinds with 7 steps, frame 2") << 13 << open << 2 << 7 << 5 << oddStrips;
-        QTest::newRow("blinds, 5 steps: 2.5 rounds to 2, 3 frames") << 12 << open << 0 << 5 << 3 << QRegion();
+        QTest::newRow("vertical blinds with 7 steps, frame 2")
+            << 13 << open << 2 << 7 << 5 << oddStrips;
+        QTest::newRow("blinds, 5 steps: 2.5 rounds to 2, 3 frames")
+            << 12 << open << 0 << 5 << 3 << QRegion();
         QTest::newRow("effect 14 has no frames") << 14 << open << 0 << 50 << 0 << QRegion();
         QTest::newRow("effect -1 has no frames") << -1 << open << 0 << 50 << 0 << QRegion();
         QTest::newRow("zero steps fail") << 10 << open << 0 << 0 << -1 << QRegion();
@@ -311,7 +261,8 @@ private slots:
         QFETCH(QRegion, expected);
         QCOMPARE(effectFrameCount(effect, steps), frames);
         QRegion shown;
-        for (const Rect &r : effectRegion(effect, direction, frame < 0 ? frames - 1 : frame, 300, 200, steps)) {
+        for (const Rect &r :
+             effectRegion(effect, direction, frame < 0 ? frames - 1 : frame, 300, 200, steps)) {
             QVERIFY(!r.isEmpty());
             shown += QRect(r.left, r.top, r.width(), r.height());
         }

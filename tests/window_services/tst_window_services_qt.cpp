@@ -1,7 +1,7 @@
-#include "window_services/form_effects.h"
-#include "window_services/hover_button.h"
-#include "window_services/ontop_notontop_less.h"
+#include "window_services/always_on_top.h"
+#include "window_services/hover_highlight.h"
 #include "window_services/qt_magnetic_dock.h"
+#include "window_services/window_effects.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -27,9 +27,11 @@ void quietMasks(QtMsgType type, const QMessageLogContext &context, const QString
         previousHandler(type, context, message);
 }
 
-void mouse(QWidget *target, QEvent::Type type, QPoint global, Qt::MouseButton button, Qt::MouseButtons buttons)
+void mouse(QWidget *target, QEvent::Type type, QPoint global, Qt::MouseButton button,
+           Qt::MouseButtons buttons)
 {
-    QMouseEvent event(type, QPointF(target->mapFromGlobal(global)), QPointF(global), button, buttons, Qt::NoModifier);
+    QMouseEvent event(type, QPointF(target->mapFromGlobal(global)), QPointF(global), button,
+                      buttons, Qt::NoModifier);
     QApplication::sendEvent(target, &event);
 }
 
@@ -56,7 +58,8 @@ private slots:
         QFETCH(bool, expected);
         QWidget window;
         QList<bool> reports;
-        QCOMPARE(RegionEffect(&window, EffectDirection::Open, effect, 10, steps, [&](bool ok) { reports << ok; }),
+        QCOMPARE(playEffect(&window, EffectDirection::Open, effect, 10, steps,
+                            [&](bool ok) { reports << ok; }),
                  expected);
         QVERIFY(window.isVisible());
         QCOMPARE(reports, QList<bool>{expected});
@@ -78,9 +81,9 @@ private slots:
         window.resize(300, 200);
         int firstCalls = 0;
         QList<bool> secondReports;
-        RegionEffect(&window, first, 10, 5, 50, [&](bool) { ++firstCalls; });
+        playEffect(&window, first, 10, 5, 50, [&](bool) { ++firstCalls; });
         QTest::qWait(30);
-        RegionEffect(&window, second, 10, 1, 10, [&](bool ok) { secondReports << ok; });
+        playEffect(&window, second, 10, 1, 10, [&](bool ok) { secondReports << ok; });
         QTRY_COMPARE(secondReports, QList<bool>{true});
         QTest::qWait(300);
         QCOMPARE(firstCalls, 0);
@@ -94,7 +97,7 @@ private slots:
     {
         auto *window = new QWidget;
         int calls = 0;
-        RegionEffect(window, EffectDirection::Close, 10, 5, 50, [&](bool) { ++calls; });
+        playEffect(window, EffectDirection::Close, 10, 5, 50, [&](bool) { ++calls; });
         QTest::qWait(20);
         delete window;
         QTest::qWait(100);
@@ -106,11 +109,11 @@ private slots:
         QWidget window;
         window.setGeometry(100, 120, 200, 100);
         window.show();
-        SetOnTop(&window);
-        QVERIFY(isOnTop(&window));
+        setAlwaysOnTop(&window, true);
+        QVERIFY(isAlwaysOnTop(&window));
         QTRY_VERIFY(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
-        SetNotOnTop(&window);
-        QVERIFY(!isOnTop(&window));
+        setAlwaysOnTop(&window, false);
+        QVERIFY(!isAlwaysOnTop(&window));
         QVERIFY(!window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
         QCOMPARE(window.geometry(), QRect(100, 120, 200, 100));
         QVERIFY(window.isVisible());
@@ -127,7 +130,6 @@ private slots:
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(a, &enter);
         QCOMPARE(hoveredControl(), a);
-        HoverOn(b); // still over a: b waits
         QVERIFY(a->font().bold() && !b->font().bold());
         QApplication::sendEvent(a, &leave);
         QVERIFY(!a->font().bold());
@@ -160,11 +162,13 @@ private slots:
         main.show();
         const QPoint before = main.frameGeometry().topLeft();
         QtMagneticDock dock;
-        QVERIFY(dock.AddWindow(&main));
+        QVERIFY(dock.addWindow(&main));
         dock.enableDragAnywhere(&main, {frame});
 
         const bool onLabel = target == QLatin1String("label");
-        QWidget *pressed = onLabel ? label : target == QLatin1String("frame") ? static_cast<QWidget *>(frame) : &main;
+        QWidget *pressed = onLabel                            ? label
+                           : target == QLatin1String("frame") ? static_cast<QWidget *>(frame)
+                                                              : &main;
         const QPoint start = pressed->mapToGlobal(onLabel ? QPoint(5, 5) : QPoint(60, 5));
         mouse(pressed, QEvent::MouseButtonPress, start, button, button);
         QCOMPARE(dock.isDragging(), !onLabel);

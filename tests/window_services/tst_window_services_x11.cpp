@@ -1,6 +1,6 @@
-#include "window_services/form_effects.h"
-#include "window_services/ontop_notontop_less.h"
+#include "window_services/always_on_top.h"
 #include "window_services/qt_magnetic_dock.h"
+#include "window_services/window_effects.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -16,7 +16,8 @@ QString run(const QString &program, const QStringList &arguments)
 {
     QProcess process;
     process.start(program, arguments);
-    return process.waitForFinished(5000) ? QString::fromLocal8Bit(process.readAllStandardOutput()) : QString();
+    return process.waitForFinished(5000) ? QString::fromLocal8Bit(process.readAllStandardOutput())
+                                         : QString();
 }
 
 void xdotool(const QString &command)
@@ -25,10 +26,7 @@ void xdotool(const QString &command)
     QTest::qWait(30);
 }
 
-void mouseTo(QPoint p)
-{
-    xdotool(QStringLiteral("mousemove %1 %2").arg(p.x()).arg(p.y()));
-}
+void mouseTo(QPoint p) { xdotool(QStringLiteral("mousemove %1 %2").arg(p.x()).arg(p.y())); }
 
 // Shown and framed by the window manager, so that frameGeometry is right.
 bool showFramed(QWidget *w, QRect geometry)
@@ -37,12 +35,14 @@ bool showFramed(QWidget *w, QRect geometry)
     w->show();
     // Generous limits: under sanitizers and a loaded machine the window manager is slow.
     return QTest::qWaitForWindowExposed(w, 20000)
-        && QTest::qWaitFor([w] { return w->frameGeometry().size() != w->geometry().size(); }, 20000);
+           && QTest::qWaitFor([w] { return w->frameGeometry().size() != w->geometry().size(); },
+                              20000);
 }
 
 bool above(const QWidget *w)
 {
-    const QStringList arguments{QStringLiteral("-id"), QString::number(w->winId()), QStringLiteral("_NET_WM_STATE")};
+    const QStringList arguments{QStringLiteral("-id"), QString::number(w->winId()),
+                                QStringLiteral("_NET_WM_STATE")};
     return run(QStringLiteral("xprop"), arguments).contains(QLatin1String("_NET_WM_STATE_ABOVE"));
 }
 
@@ -52,7 +52,10 @@ class TestWindowServicesX11 : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY2(QGuiApplication::platformName() == QLatin1String("xcb"), "needs an X server"); }
+    void initTestCase()
+    {
+        QVERIFY2(QGuiApplication::platformName() == QLatin1String("xcb"), "needs an X server");
+    }
 
     void dragBySurfaceSnapsToWorkArea()
     {
@@ -63,8 +66,8 @@ private slots:
         companion.move(main.frameGeometry().right() + 1, main.frameGeometry().top());
         QTRY_COMPARE(companion.frameGeometry().left(), main.frameGeometry().right() + 1);
         QtMagneticDock dock;
-        QVERIFY(dock.AddWindow(&main));
-        QVERIFY(dock.AddWindow(&companion, &main));
+        QVERIFY(dock.addWindow(&main));
+        QVERIFY(dock.addWindow(&companion, &main));
         QVERIFY(dock.isGlued(&companion));
         dock.enableDragAnywhere(&main);
 
@@ -81,7 +84,8 @@ private slots:
         QTest::qWait(200);
 
         QCOMPARE(main.frameGeometry().topLeft(), area.topLeft());
-        QCOMPARE(companion.frameGeometry().topLeft(), main.frameGeometry().topRight() + QPoint(1, 0));
+        QCOMPARE(companion.frameGeometry().topLeft(),
+                 main.frameGeometry().topRight() + QPoint(1, 0));
         QVERIFY(dock.isGlued(&companion));
     }
 
@@ -96,18 +100,18 @@ private slots:
         QFETCH(bool, shownFirst);
         QWidget window;
         if (!shownFirst)
-            SetOnTop(&window);
+            setAlwaysOnTop(&window, true);
         QVERIFY(showFramed(&window, QRect(200, 200, 240, 160)));
         const QRect before = window.frameGeometry();
         if (shownFirst) {
             QVERIFY(!above(&window));
-            SetOnTop(&window);
+            setAlwaysOnTop(&window, true);
         }
         QTRY_VERIFY(above(&window));
         QTest::qWait(200);
         QVERIFY(window.isVisible());
         QCOMPARE(window.frameGeometry(), before);
-        SetNotOnTop(&window);
+        setAlwaysOnTop(&window, false);
         QTRY_VERIFY(!above(&window));
         QTest::qWait(200);
         QVERIFY(window.isVisible());
@@ -122,13 +126,16 @@ private slots:
         window.setAutoFillBackground(true);
         bool done = false;
         // Slow frames: frame 1 of 4 steps, a centred 50 x 50 square, stays on screen for a second.
-        QVERIFY(RegionEffect(&window, EffectDirection::Open, 10, 1000, 4, [&](bool) { done = true; }));
+        QVERIFY(
+            playEffect(&window, EffectDirection::Open, 10, 1000, 4, [&](bool) { done = true; }));
         QTRY_COMPARE(window.mask(), QRegion(75, 75, 50, 50));
         const QPoint origin = window.mapToGlobal(QPoint(0, 0));
         QImage shot;
         const auto red = [&](int x, int y) { return shot.pixel(x, y) == qRgb(255, 0, 0); };
         const auto grab = [&] {
-            shot = QGuiApplication::primaryScreen()->grabWindow(0, origin.x(), origin.y(), 200, 200).toImage();
+            shot = QGuiApplication::primaryScreen()
+                       ->grabWindow(0, origin.x(), origin.y(), 200, 200)
+                       .toImage();
         };
         // The newly uncovered part is repainted on its own schedule.
         QTRY_VERIFY_WITH_TIMEOUT((grab(), red(100, 100)), 600);

@@ -6,8 +6,8 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QProxyStyle>
-#include <QStyleOptionGroupBox>
 #include <QStyleFactory>
+#include <QStyleOptionGroupBox>
 
 namespace radixon {
 
@@ -20,8 +20,8 @@ class CompactStyle : public QProxyStyle {
 public:
     CompactStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
-    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option,
-                         SubControl part, const QWidget *widget) const override
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl part,
+                         const QWidget *widget) const override
     {
         const auto *frame = qstyleoption_cast<const QStyleOptionGroupBox *>(option);
         if (control != CC_GroupBox || !frame)
@@ -49,8 +49,8 @@ public:
             return;
         }
         const QRect caption = subControlRect(control, option, SC_GroupBoxLabel, widget);
-        const QRectF border =
-            QRectF(subControlRect(control, option, SC_GroupBoxFrame, widget)).adjusted(0.5, 0.5, -0.5, -0.5);
+        const QRectF border = QRectF(subControlRect(control, option, SC_GroupBoxFrame, widget))
+                                  .adjusted(0.5, 0.5, -0.5, -0.5);
         painter->save();
         QRegion outside(frame->rect);
         if (!frame->text.isEmpty())

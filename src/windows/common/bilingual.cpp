@@ -49,24 +49,35 @@ void widenToFitCaption(QWidget *control)
 
 } // namespace
 
-void applyTexts(QWidget *window, const TextRow *rows, int count, bool greek)
+QStringList applyTexts(QWidget *window, const TextRow *rows, int count, bool greek)
 {
+    QStringList missing;
     for (int i = 0; i < count; ++i) {
         const TextRow &row = rows[i];
         QWidget *target = findTarget(window, row.objectName);
-        if (!target)
+        Q_ASSERT_X(target, "applyTexts", row.objectName);
+        if (!target) {
+            missing << QLatin1String(row.objectName);
             continue;
+        }
         const QString text = row.text.in(greek);
         switch (row.role) {
-        case TextRole::Title: target->setWindowTitle(text); break;
+        case TextRole::Title:
+            target->setWindowTitle(text);
+            break;
         case TextRole::Caption:
             setCaption(target, text);
             widenToFitCaption(target);
             break;
-        case TextRole::ToolTip: target->setToolTip(text); break;
-        case TextRole::AccessibleName: target->setAccessibleName(text); break;
+        case TextRole::ToolTip:
+            target->setToolTip(text);
+            break;
+        case TextRole::AccessibleName:
+            target->setAccessibleName(text);
+            break;
         }
     }
+    return missing;
 }
 
 bool captionFits(const QWidget *control)

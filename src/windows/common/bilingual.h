@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -29,13 +30,15 @@ struct TextRow {
 
 // Applies rows in order to `window` and the descendants named in them, in the
 // language the flag names, widening any control whose new caption would not fit
-// (never past its container). Rows naming a control that does not exist are skipped.
-void applyTexts(QWidget *window, const TextRow *rows, int count, bool greek);
+// (never past its container). Returns the object names of rows that found no
+// control: a renamed control must not silently lose its caption, so debug builds
+// stop there.
+QStringList applyTexts(QWidget *window, const TextRow *rows, int count, bool greek);
 
 template <int N>
-void applyTexts(QWidget *window, const TextRow (&rows)[N], bool greek)
+QStringList applyTexts(QWidget *window, const TextRow (&rows)[N], bool greek)
 {
-    applyTexts(window, rows, N, greek);
+    return applyTexts(window, rows, N, greek);
 }
 
 // True when the control's caption fits its box.

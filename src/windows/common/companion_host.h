@@ -1,11 +1,11 @@
 #pragma once
 
+class QString;
 class QWidget;
 
 namespace radixon {
 
 class Dialogs;
-class Form6;
 class QtMagneticDock;
 
 // The companion windows; each has a box in the main window's options, except About.
@@ -25,8 +25,8 @@ public:
     virtual Dialogs &dialogs() = 0;
     // A companion window that unloads clears its box in the main window.
     virtual void companionUnloading(Companion which) = 0;
-    // The temporary list window, loaded first when it is not open.
-    virtual Form6 &temporaryList() = 0;
+    // Appends a line to the temporary list, whose window is loaded first when it is not open.
+    virtual void appendToTemporaryList(const QString &line) = 0;
 };
 
 } // namespace radixon

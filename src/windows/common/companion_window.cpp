@@ -1,7 +1,7 @@
 #include "windows/common/companion_window.h"
 
-#include "window_services/form_effects.h"
 #include "window_services/qt_magnetic_dock.h"
+#include "window_services/window_effects.h"
 
 #include <QCloseEvent>
 
@@ -9,19 +9,15 @@ namespace radixon {
 
 CompanionWindow::CompanionWindow(CompanionHost &host, Companion which, Qt::WindowFlags flags,
                                  QWidget *owner)
-    : QWidget(owner, flags | Qt::Window), host(host), which(which)
-{
-}
+    : QWidget(owner, flags | Qt::Window), m_host(host), m_which(which)
+{}
 
 void CompanionWindow::registerWithDock()
 {
-    registered = host.dock().AddWindow(this, host.mainWindow());
+    m_registered = m_host.dock().addWindow(this, m_host.mainWindow());
 }
 
-void CompanionWindow::playOpenEffect()
-{
-    RegionEffect(this, EffectDirection::Open);
-}
+void CompanionWindow::playOpenEffect() { playEffect(this, EffectDirection::Open); }
 
 QMargins CompanionWindow::decorationMargins() const
 {
@@ -32,7 +28,7 @@ QMargins CompanionWindow::decorationMargins() const
                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
     };
     const QMargins own = marginsOf(this);
-    const QWidget *main = host.mainWindow();
+    const QWidget *main = m_host.mainWindow();
     if (!own.isNull() || !main)
         return own;
     return marginsOf(main);
@@ -40,15 +36,15 @@ QMargins CompanionWindow::decorationMargins() const
 
 void CompanionWindow::unload()
 {
-    if (unloading)
+    if (m_unloading)
         return;
-    unloading = true;
-    host.companionUnloading(which);
-    if (registered)
-        host.dock().RemoveWindow(this);
-    registered = false;
-    RegionEffect(this, EffectDirection::Close, 10, 10, 50, [this](bool) {
-        finished = true;
+    m_unloading = true;
+    m_host.companionUnloading(m_which);
+    if (m_registered)
+        m_host.dock().removeWindow(this);
+    m_registered = false;
+    playEffect(this, EffectDirection::Close, 10, 10, 50, [this](bool) {
+        m_finished = true;
         emit unloaded();
         hide();
         deleteLater();
@@ -58,7 +54,7 @@ void CompanionWindow::unload()
 void CompanionWindow::closeEvent(QCloseEvent *event)
 {
     // The close control starts the unload; the window goes once its effect has ended.
-    if (finished) {
+    if (m_finished) {
         event->accept();
         return;
     }

@@ -19,9 +19,9 @@ public:
     // in its own order. Called once, right after construction.
     virtual void load() = 0;
 
-    Companion companion() const { return which; }
+    Companion companion() const { return m_which; }
     // True from the start of the unload sequence; such a window ignores further requests.
-    bool isUnloading() const { return unloading; }
+    bool isUnloading() const { return m_unloading; }
 
     // The unload sequence: the main window's box is cleared, the window leaves the
     // docking manager (when registered) and plays the close effect, after which it
@@ -43,13 +43,13 @@ protected:
     // is the best guess of it.
     QMargins decorationMargins() const;
 
-    CompanionHost &host;
+    CompanionHost &m_host;
 
 private:
-    const Companion which;
-    bool unloading = false;
-    bool registered = false;
-    bool finished = false;
+    const Companion m_which;
+    bool m_unloading = false;
+    bool m_registered = false;
+    bool m_finished = false;
 };
 
 } // namespace radixon

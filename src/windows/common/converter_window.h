@@ -25,7 +25,7 @@ protected:
 
     ConverterWindow(CompanionHost &host, Companion which, const Design &design);
 
-    // Once the derived window has placed its controls in Frame1: wires the options,
+    // Once the derived window has placed its controls in m_converterFrame: wires the options,
     // writes the English texts and lets the surface and frames drag the window.
     void finishCreation(QAbstractButton *calculate);
 
@@ -45,12 +45,12 @@ protected:
     // The field that takes the focus when the options frame opens or closes.
     virtual QWidget *numberField() const = 0;
 
-    QGroupBox *Frame1 = nullptr;
-    QCheckBox *Check5 = nullptr;
-    QGroupBox *Frame2 = nullptr;
-    QCheckBox *Check3 = nullptr;
-    QCheckBox *Check2 = nullptr;
-    QCheckBox *Check1 = nullptr;
+    QGroupBox *m_converterFrame = nullptr;
+    QCheckBox *m_optionsBox = nullptr;
+    QGroupBox *m_optionsPanel = nullptr;
+    QCheckBox *m_onTopBox = nullptr;
+    QCheckBox *m_dockBox = nullptr;
+    QCheckBox *m_languageBox = nullptr;
 
 private:
     void beginLoad(QPoint topLeft);
@@ -58,7 +58,7 @@ private:
     void showOptionsFrame(bool open);
     void switchLanguage();
 
-    const Design design;
+    const Design m_design;
 };
 
 } // namespace radixon

@@ -32,8 +32,7 @@ public:
     void inform(QWidget *parent, const QString &title, const QString &text, Icon icon) override;
     bool askYesNo(QWidget *parent, const QString &title, const QString &text) override;
     std::optional<QString> saveFileName(QWidget *parent, const QString &title,
-                                        const QString &defaultName,
-                                        const QString &filter) override;
+                                        const QString &defaultName, const QString &filter) override;
 };
 
 } // namespace radixon

@@ -7,10 +7,7 @@ namespace radixon {
 
 namespace {
 
-std::string separatorOf(const QLocale &locale)
-{
-    return locale.decimalPoint().toStdString();
-}
+std::string separatorOf(const QLocale &locale) { return locale.decimalPoint().toStdString(); }
 
 } // namespace
 
@@ -21,7 +18,7 @@ std::optional<QString> decimalTextToRadix(const QString &text, int base, const Q
     const std::optional<Decimal> value = parseDecimal(text.toStdString(), separatorOf(locale));
     if (!value)
         return std::nullopt;
-    const std::optional<std::string> digits = ToRadix2(*value, static_cast<std::uint8_t>(base));
+    const std::optional<std::string> digits = toRadix(*value, static_cast<std::uint8_t>(base));
     if (!digits)
         return std::nullopt;
     return QString::fromStdString(*digits);
@@ -42,7 +39,7 @@ QString previewLine(const QString &text, const QLocale &locale)
             line += QLatin1String(" - ");
         if (!value)
             continue;
-        if (const std::optional<std::string> digits = ToRadix2(*value, base))
+        if (const std::optional<std::string> digits = toRadix(*value, base))
             line += QString::fromStdString(*digits);
     }
     return line;

@@ -1,0 +1,356 @@
+#include "main_window/main_window.h"
+
+#include "main_window/main_window_names.h"
+#include "main_window/main_window_texts.h"
+#include "main_window/number_entry.h"
+#include "window_services/always_on_top.h"
+#include "window_services/hover_highlight.h"
+#include "windows/about/about_window.h"
+#include "windows/about/web_address.h"
+#include "windows/common/appearance.h"
+#include "windows/common/companion_window.h"
+#include "windows/common/dialogs.h"
+#include "windows/common/layout.h"
+#include "windows/common/number_text.h"
+#include "windows/lists/lists_window.h"
+#include "windows/other_base/other_base_window.h"
+#include "windows/temporary_list/temporary_list_window.h"
+#include "windows/to_decimal/to_decimal_window.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace radixon {
+
+namespace {
+
+template <class Window>
+Companions::Factory factoryOf()
+{
+    return [](CompanionHost &host) -> CompanionWindow * { return new Window(host); };
+}
+
+} // namespace
+
+MainWindow::MainWindow(Dialogs &dialogs, Copy copy, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                          | Qt::WindowCloseButtonHint),
+      m_dialogs(dialogs)
+{
+    setObjectName(QLatin1String(main_window::name::window));
+    m_dock.addWindow(this);
+    registerCompanions();
+    createControls();
+    enableWindowServices();
+    connectSignals();
+    arrangeTabOrder();
+
+    setFixedSize(clientWidth, closedHeight + (copy == Copy::Second ? 1 : 0));
+    fillSystems();
+    // Ticking the language box switches every text to Greek: each run starts in Greek.
+    m_languageBox->setChecked(true);
+}
+
+MainWindow::~MainWindow() = default;
+
+bool MainWindow::greek() const { return m_languageBox->isChecked(); }
+
+bool MainWindow::alwaysOnTop() const { return m_onTopBox->isChecked(); }
+
+void MainWindow::createControls()
+{
+    m_converterFrame = place(new QGroupBox(this), main_window::name::converterFrame,
+                             twipsRect(90, 90, 2580, 3255));
+    m_systemLabel = place(new QLabel(m_converterFrame), main_window::name::systemLabel,
+                          twipsRect(180, 315, 1890, 195));
+    m_systemList = place(new QComboBox(m_converterFrame), main_window::name::systemList,
+                         twipsRect(180, 540, 2220, 315));
+    m_numberLabel = place(new QLabel(m_converterFrame), main_window::name::numberLabel,
+                          twipsRect(180, 945, 1020, 195));
+    m_numberField = place(new NumberEntry(m_converterFrame), main_window::name::numberField,
+                          twipsRect(180, 1170, 2220, 285));
+    m_resultLabel = place(new QLabel(m_converterFrame), main_window::name::resultLabel,
+                          twipsRect(180, 1485, 495, 195));
+    m_resultField = place(new QLineEdit(m_converterFrame), main_window::name::resultField,
+                          twipsRect(180, 1710, 2220, 285));
+    m_previewField = place(new QLineEdit(m_converterFrame), main_window::name::previewField,
+                           twipsRect(180, 2070, 2220, 285));
+    m_calculateButton = place(new QPushButton(m_converterFrame), main_window::name::calculateButton,
+                              twipsRect(585, 2475, 1320, 330));
+    m_aboutPicture = place(new QLabel(m_converterFrame), main_window::name::aboutPicture,
+                           twipsRect(1980, 2385, 480, 480));
+    m_optionsBox = placeCheckBox(m_converterFrame, main_window::name::optionsBox,
+                                 twipsRect(180, 2970, 1230, 195));
+
+    m_systemLabel->setBuddy(m_systemList);
+    m_numberLabel->setBuddy(m_numberField);
+    m_resultLabel->setBuddy(m_resultField);
+    m_resultField->setReadOnly(true);
+    m_previewField->setReadOnly(true);
+    QPalette preview = m_previewField->palette();
+    preview.setColor(QPalette::Base, QColor(224, 224, 224));
+    m_previewField->setPalette(preview);
+    m_aboutPicture->setPixmap(programIcon(32));
+    m_aboutPicture->installEventFilter(this);
+
+    createOptionsPanel();
+}
+
+void MainWindow::createOptionsPanel()
+{
+    const QColor red(255, 0, 0);
+    const QColor blue(0, 0, 255);
+    const QColor black(0, 0, 0);
+    m_optionsPanel = place(new QGroupBox(this), main_window::name::optionsPanel,
+                           twipsRect(75, 3450, 2580, 1820));
+    m_temporaryListBox = placeCheckBox(m_optionsPanel, main_window::name::temporaryListBox,
+                                       twipsRect(75, 210, 2310, 195), red);
+    m_toDecimalBox = placeCheckBox(m_optionsPanel, main_window::name::toDecimalBox,
+                                   twipsRect(75, 420, 2480, 195), blue);
+    m_otherBaseBox = placeCheckBox(m_optionsPanel, main_window::name::otherBaseBox,
+                                   twipsRect(75, 630, 2400, 195), blue);
+    m_listsBox = placeCheckBox(m_optionsPanel, main_window::name::listsBox,
+                               twipsRect(75, 840, 2310, 195), blue);
+    m_showAllBox = placeCheckBox(m_optionsPanel, main_window::name::showAllBox,
+                                 twipsRect(75, 1050, 2310, 195), blue);
+    m_onTopBox = placeCheckBox(m_optionsPanel, main_window::name::onTopBox,
+                               twipsRect(75, 1260, 2355, 195), black);
+    m_languageBox = placeCheckBox(m_optionsPanel, main_window::name::languageBox,
+                                  twipsRect(75, 1485, 2310, 195));
+}
+
+void MainWindow::registerCompanions()
+{
+    m_companions.setFactory(Companion::TemporaryList, factoryOf<TemporaryListWindow>());
+    m_companions.setFactory(Companion::ToDecimal, factoryOf<ToDecimalWindow>());
+    m_companions.setFactory(Companion::OtherBase, factoryOf<OtherBaseWindow>());
+    m_companions.setFactory(Companion::Lists, factoryOf<ListsWindow>());
+    m_companions.setFactory(Companion::About, factoryOf<AboutWindow>());
+}
+
+void MainWindow::enableWindowServices()
+{
+    m_dock.enableDragAnywhere(this, {m_converterFrame, m_optionsPanel});
+    for (QAbstractButton *control : std::initializer_list<QAbstractButton *>{
+             m_temporaryListBox, m_listsBox, m_languageBox, m_optionsBox, m_onTopBox,
+             m_otherBaseBox, m_toDecimalBox, m_showAllBox, m_calculateButton})
+        enableHover(control);
+}
+
+void MainWindow::arrangeTabOrder()
+{
+    chainTabOrder({m_numberField, m_calculateButton, m_systemList, m_languageBox,
+                   m_temporaryListBox, m_optionsBox, m_listsBox, m_onTopBox, m_otherBaseBox,
+                   m_toDecimalBox, m_showAllBox});
+}
+
+void MainWindow::connectSignals()
+{
+    connect(m_calculateButton, &QPushButton::clicked, this, &MainWindow::calculate);
+    connect(m_numberField, &NumberEntry::calculateRequested, this, &MainWindow::calculate);
+    connect(m_numberField, &NumberEntry::toggleOptionsRequested, m_optionsBox, &QCheckBox::toggle);
+    connect(m_numberField, &QLineEdit::textChanged, this, &MainWindow::updatePreview);
+    connect(m_systemList, &QComboBox::activated, this, &MainWindow::focusEntry);
+
+    connect(m_optionsBox, &QCheckBox::toggled, this, &MainWindow::showOptionsPanel);
+    connect(m_onTopBox, &QCheckBox::toggled, this, &MainWindow::applyOnTop);
+    connect(m_languageBox, &QCheckBox::toggled, this, &MainWindow::switchLanguage);
+    const std::pair<QCheckBox *, Companion> windowBoxes[] = {
+        {m_temporaryListBox, Companion::TemporaryList},
+        {m_toDecimalBox, Companion::ToDecimal},
+        {m_otherBaseBox, Companion::OtherBase},
+        {m_listsBox, Companion::Lists},
+    };
+    for (const auto &[box, which] : windowBoxes) {
+        connect(box, &QCheckBox::toggled, this,
+                [this, which = which](bool ticked) { showCompanion(which, ticked); });
+    }
+    // "Show All" sets the four window boxes in this order; each acts only if it changes.
+    connect(m_showAllBox, &QCheckBox::toggled, this, [this](bool ticked) {
+        for (QCheckBox *box : {m_temporaryListBox, m_toDecimalBox, m_otherBaseBox, m_listsBox})
+            box->setChecked(ticked);
+    });
+}
+
+int MainWindow::selectedBase() const
+{
+    const int index = m_systemList->currentIndex();
+    if (index < 0 || index >= static_cast<int>(main_window::systems.size()))
+        return 0;
+    return main_window::systems[static_cast<std::size_t>(index)].base;
+}
+
+void MainWindow::calculate()
+{
+    const QString input = m_numberField->text();
+    if (!input.isEmpty()) {
+        // A failed conversion clears the result rather than leave one that belongs to
+        // another number.
+        const std::optional<QString> digits = decimalTextToRadix(input, selectedBase());
+        m_resultField->setText(digits.value_or(QString()));
+        if (digits)
+            appendResultLine();
+    }
+    focusEntry();
+}
+
+void MainWindow::appendResultLine()
+{
+    const int index = m_systemList->currentIndex();
+    if (m_temporaryListBox->isChecked() && !m_numberField->text().isEmpty() && index >= 0
+        && index < static_cast<int>(main_window::systems.size())) {
+        const TextPair &label = main_window::systems[static_cast<std::size_t>(index)].listLabel;
+        TemporaryListWindow &list = temporaryList();
+        list.appendLine(label.in(greek()) + m_numberField->text() + QLatin1String(" = ")
+                        + m_resultField->text());
+        list.moveCurrentItemDown();
+    }
+    focusEntry();
+}
+
+void MainWindow::showCompanion(Companion which, bool ticked)
+{
+    if (!ticked) {
+        m_companions.unload(which);
+        return;
+    }
+    CompanionWindow *window = m_companions.show(which);
+    if (which == Companion::TemporaryList) {
+        focusEntry();
+    } else if (which == Companion::Lists && window) {
+        // The lists window takes the main window's on-top state when opened from here.
+        static_cast<ListsWindow *>(window)->setOnTopTicked(alwaysOnTop());
+    }
+}
+
+QCheckBox *MainWindow::boxOf(Companion which) const
+{
+    switch (which) {
+    case Companion::TemporaryList:
+        return m_temporaryListBox;
+    case Companion::ToDecimal:
+        return m_toDecimalBox;
+    case Companion::OtherBase:
+        return m_otherBaseBox;
+    case Companion::Lists:
+        return m_listsBox;
+    case Companion::About:
+        break;
+    }
+    return nullptr;
+}
+
+void MainWindow::companionUnloading(Companion which)
+{
+    // Clearing the box asks for the same window to unload, which it ignores by then.
+    if (QCheckBox *box = boxOf(which))
+        box->setChecked(false);
+}
+
+void MainWindow::appendToTemporaryList(const QString &line) { temporaryList().appendLine(line); }
+
+TemporaryListWindow &MainWindow::temporaryList()
+{
+    return *static_cast<TemporaryListWindow *>(m_companions.show(Companion::TemporaryList));
+}
+
+void MainWindow::updatePreview() { m_previewField->setText(previewLine(m_numberField->text())); }
+
+void MainWindow::showOptionsPanel(bool open)
+{
+    setFixedHeight(open ? openHeight : closedHeight);
+    focusEntry();
+}
+
+void MainWindow::applyOnTop(bool onTop)
+{
+    setAlwaysOnTop(this, onTop);
+    focusEntry();
+}
+
+void MainWindow::switchLanguage()
+{
+    applyTexts(this, main_window::texts, greek());
+    focusEntry();
+    fillSystems();
+    focusEntry();
+}
+
+void MainWindow::fillSystems()
+{
+    m_systemList->clear();
+    for (const main_window::NumberSystem &system : main_window::systems)
+        m_systemList->addItem(system.entry.in(greek()));
+    m_systemList->setCurrentIndex(0);
+}
+
+void MainWindow::focusEntry() { m_numberField->setFocus(); }
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_aboutPicture && event->type() == QEvent::MouseButtonRelease)
+        showAbout();
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::showAbout()
+{
+    // A second click only brings the open window forward.
+    if (CompanionWindow *about = m_companions.show(Companion::About)) {
+        about->raise();
+        about->activateWindow();
+    }
+}
+
+void MainWindow::unloadAllWindows(const QString &keep)
+{
+    m_companions.unloadAll(keep);
+    if (objectName() != keep)
+        close();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_shuttingDown) {
+        event->ignore();
+        return;
+    }
+    m_shuttingDown = true;
+    unloadAllWindows(objectName());
+    waitForClosingWindows();
+    const QString text = main_window::farewell.in(greek()) + QLatin1Char('\n')
+                         + QLatin1String(webAddress) + QLatin1Char('\n')
+                         + QLatin1String(main_window::author);
+    m_dialogs.inform(this, QString::fromUtf8(main_window::farewellTitle), text,
+                     Dialogs::Icon::Information);
+    // Unsaved lines of the temporary list go with the program. With the last window
+    // closed the application ends.
+    m_companions.discardAll();
+    event->accept();
+}
+
+void MainWindow::waitForClosingWindows()
+{
+    // The companions play their close effects before the farewell, as they would
+    // one after the other; a safety limit keeps a stuck effect from holding shutdown.
+    QEventLoop loop;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, &loop, [this, &loop] {
+        if (!m_companions.anyClosing())
+            loop.quit();
+    });
+    QTimer::singleShot(3000, &loop, &QEventLoop::quit);
+    poll.start(10);
+    if (m_companions.anyClosing())
+        loop.exec();
+}
+
+} // namespace radixon

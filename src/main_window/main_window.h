@@ -1,0 +1,105 @@
+#pragma once
+
+#include "main_window/companions.h"
+#include "window_services/qt_magnetic_dock.h"
+#include "windows/common/companion_host.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace radixon {
+
+class Dialogs;
+class NumberEntry;
+class TemporaryListWindow;
+
+// The start-up window: the decimal converter above, the options panel below.
+class MainWindow : public QWidget, public CompanionHost {
+    Q_OBJECT
+public:
+    // Client heights with the options panel closed and open.
+    static constexpr int closedHeight = 228;
+    static constexpr int openHeight = 368;
+    static constexpr int clientWidth = 190;
+
+    // A second copy of the program starts one pixel taller.
+    enum class Copy { First, Second };
+
+    explicit MainWindow(Dialogs &dialogs, Copy copy = Copy::First, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // The interface language flag, read by every window: the language box ticked is Greek.
+    bool greek() const override;
+    bool alwaysOnTop() const override;
+    QWidget *mainWindow() override { return this; }
+    // Every window of the program registers here; it lives as long as the main window.
+    QtMagneticDock &dock() override { return m_dock; }
+    Dialogs &dialogs() override { return m_dialogs; }
+    void companionUnloading(Companion which) override;
+    void appendToTemporaryList(const QString &line) override;
+
+    // Unloads every loaded window whose object name differs from `keep`, then this
+    // one unless it is the one kept.
+    void unloadAllWindows(const QString &keep = QString());
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createControls();
+    void createOptionsPanel();
+    void registerCompanions();
+    void enableWindowServices();
+    void connectSignals();
+    void arrangeTabOrder();
+
+    void calculate();
+    void appendResultLine();
+    TemporaryListWindow &temporaryList();
+    void updatePreview();
+    void showOptionsPanel(bool open);
+    void showCompanion(Companion which, bool ticked);
+    QCheckBox *boxOf(Companion which) const;
+    void applyOnTop(bool onTop);
+    void switchLanguage();
+    void fillSystems();
+    int selectedBase() const;
+    void focusEntry();
+    void showAbout();
+    void waitForClosingWindows();
+
+    Dialogs &m_dialogs;
+    QtMagneticDock m_dock;
+    Companions m_companions{*this};
+    bool m_shuttingDown = false;
+
+    QGroupBox *m_converterFrame = nullptr;
+    QLabel *m_systemLabel = nullptr;
+    QComboBox *m_systemList = nullptr;
+    QLabel *m_numberLabel = nullptr;
+    NumberEntry *m_numberField = nullptr;
+    QLabel *m_resultLabel = nullptr;
+    QLineEdit *m_resultField = nullptr;
+    QLineEdit *m_previewField = nullptr;
+    QPushButton *m_calculateButton = nullptr;
+    QLabel *m_aboutPicture = nullptr;
+    QCheckBox *m_optionsBox = nullptr;
+
+    QGroupBox *m_optionsPanel = nullptr;
+    QCheckBox *m_temporaryListBox = nullptr;
+    QCheckBox *m_toDecimalBox = nullptr;
+    QCheckBox *m_otherBaseBox = nullptr;
+    QCheckBox *m_listsBox = nullptr;
+    QCheckBox *m_showAllBox = nullptr;
+    QCheckBox *m_onTopBox = nullptr;
+    QCheckBox *m_languageBox = nullptr;
+};
+
+} // namespace radixon

@@ -1,0 +1,13 @@
+#pragma once
+
+class QWidget;
+
+namespace radixon {
+
+// Puts the window into the always-on-top band or takes it out again, keeping its
+// place and size. A window that has no native window yet gets one created.
+void setAlwaysOnTop(QWidget *window, bool onTop);
+// The state last set with setAlwaysOnTop (false for a window never set).
+bool isAlwaysOnTop(const QWidget *window);
+
+} // namespace radixon

@@ -1,0 +1,160 @@
+#include "window_services/window_effects.h"
+
+#include <QEasingCurve>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QRegion>
+#include <QTimeLine>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace radixon {
+
+namespace {
+
+void applyRegion(QWidget *window, const EffectRegion &region, bool keepWhole)
+{
+    const Rect whole{0, 0, window->width(), window->height()};
+    if (keepWhole && region.size() == 1 && region.front() == whole) {
+        window->clearMask();
+    } else {
+        QRegion mask;
+        for (const Rect &r : region)
+            mask += QRect(r.left, r.top, r.width(), r.height());
+        // An empty mask would show the whole window.
+        window->setMask(mask.isEmpty() ? QRegion(0, 0, 1, 1) : mask);
+    }
+    // The shape of a visible window otherwise waits for some later flush, and
+    // the part it uncovers is not repainted by itself.
+    QGuiApplication::sync();
+    window->update();
+}
+
+// Lives as a child of the window, so it goes when the window goes.
+class EffectRunner : public QObject {
+public:
+    EffectRunner(QWidget *window, EffectDirection direction, int effect, int steps, int frames,
+                 int frameDelayMs, EffectFinished onFinished)
+        : QObject(window), m_window(window), m_direction(direction), m_effect(effect),
+          m_steps(steps), m_frames(frames), m_width(window->width()), m_height(window->height()),
+          m_onFinished(std::move(onFinished)),
+          m_timeLine(std::max(1, frames - 1) * frameDelayMs, this)
+    {
+        m_timeLine.setUpdateInterval(frameDelayMs);
+        m_timeLine.setEasingCurve(QEasingCurve::Linear);
+        // Frames from the elapsed time, rounded: QTimeLine's own frame numbers truncate
+        // and so run one tick late about half of the time.
+        connect(&m_timeLine, &QTimeLine::valueChanged, this, [this, frameDelayMs] {
+            const int frame = (m_timeLine.currentTime() + frameDelayMs / 2) / frameDelayMs;
+            showFrame(std::min(m_frames - 1, frame));
+        });
+        connect(&m_timeLine, &QTimeLine::finished, this, [this] { finish(); });
+    }
+
+    bool active() const { return m_active; }
+
+    void start()
+    {
+        showFrame(0);
+        if (m_window)
+            m_window->show();
+        m_timeLine.start();
+    }
+
+    void cancel()
+    {
+        m_active = false;
+        m_onFinished = {};
+        m_timeLine.stop();
+        deleteLater();
+    }
+
+    void finish()
+    {
+        if (!m_active)
+            return;
+        m_timeLine.stop();
+        showFrame(m_frames - 1);
+        m_active = false;
+        EffectFinished done = std::move(m_onFinished);
+        m_onFinished = {};
+        deleteLater();
+        if (done)
+            done(true);
+    }
+
+private:
+    void showFrame(int frame)
+    {
+        if (!m_window || frame == m_shown)
+            return;
+        m_shown = frame;
+        const bool open = m_direction == EffectDirection::Open;
+        applyRegion(m_window,
+                    effectRegion(m_effect, m_direction, frame, m_width, m_height, m_steps),
+                    open && frame == m_frames - 1);
+    }
+
+    QPointer<QWidget> m_window;
+    EffectDirection m_direction;
+    int m_effect;
+    int m_steps;
+    int m_frames;
+    int m_width;
+    int m_height;
+    int m_shown = -1;
+    bool m_active = true;
+    EffectFinished m_onFinished;
+    QTimeLine m_timeLine;
+};
+
+EffectRunner *runnerOf(const QWidget *window)
+{
+    // No Q_OBJECT here, so qobject_cast (and findChildren) cannot tell runners apart.
+    for (QObject *child : window->children()) {
+        auto *runner = dynamic_cast<EffectRunner *>(child);
+        if (runner && runner->active())
+            return runner;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+bool playEffect(QWidget *window, EffectDirection direction, int effect, int frameDelayMs, int steps,
+                EffectFinished onFinished)
+{
+    if (!window)
+        return false;
+    if (EffectRunner *running = runnerOf(window))
+        running->cancel();
+
+    const int frames = effectFrameCount(effect, steps);
+    if (frames <= 0) {
+        // A window reopened without an effect must not keep the empty shape of its last close.
+        if (direction == EffectDirection::Open && frames == 0)
+            window->clearMask();
+        window->show();
+        const bool ok = frames == 0;
+        if (onFinished)
+            onFinished(ok);
+        return ok;
+    }
+    auto *runner = new EffectRunner(window, direction, effect, steps, frames,
+                                    std::max(1, frameDelayMs), std::move(onFinished));
+    runner->start();
+    return true;
+}
+
+bool isEffectRunning(const QWidget *window) { return window && runnerOf(window); }
+
+void finishEffect(QWidget *window)
+{
+    if (!window)
+        return;
+    if (EffectRunner *running = runnerOf(window))
+        running->finish();
+}
+
+} // namespace radixon

@@ -1,0 +1,168 @@
+#include "windows/lists/lists_window.h"
+
+#include "window_services/always_on_top.h"
+#include "window_services/qt_magnetic_dock.h"
+#include "windows/common/layout.h"
+#include "windows/lists/lists_names.h"
+#include "windows/lists/lists_texts.h"
+#include "windows/lists/number_lines.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QScreen>
+
+namespace radixon {
+
+namespace {
+
+// A list whose lines run down a column and on at the top of the next, each column
+// an equal share of the list's width; it scrolls sideways.
+QListWidget *numberList(QWidget *frame, const char *name, int columns)
+{
+    auto *list = place(new QListWidget(frame), name, twipsRect(135, 270, 4890, 1230));
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setFlow(QListView::TopToBottom);
+    list->setWrapping(true);
+    list->setMovement(QListView::Static);
+    list->setUniformItemSizes(true);
+    list->setTextElideMode(Qt::ElideNone);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setGridSize(QSize(list->width() / columns, list->fontMetrics().height() + 2));
+    return list;
+}
+
+// The selected line, or none. A list that gains the focus marks its first line
+// without selecting it, which does not count.
+QListWidgetItem *selectedLine(const QListWidget *list)
+{
+    QListWidgetItem *item = list->currentItem();
+    return item && item->isSelected() ? item : nullptr;
+}
+
+void selectRow(QListWidget *list, int row)
+{
+    if (row >= 0)
+        list->setCurrentRow(row);
+    else
+        list->clearSelection();
+}
+
+} // namespace
+
+ListsWindow::ListsWindow(CompanionHost &host)
+    : CompanionWindow(host, Companion::Lists,
+                      Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint,
+                      host.mainWindow())
+{
+    setObjectName(QLatin1String(lists::name::window));
+    createControls();
+    connectSignals();
+    applyLanguage(false);
+    setFixedSize(twipsRect(0, 0, 5325, 5715).size());
+    m_host.dock().enableDragAnywhere(
+        this, {m_binaryFrame, m_octalFrame, m_hexadecimalFrame, m_optionsFrame});
+}
+
+void ListsWindow::load()
+{
+    registerWithDock();
+    if (m_host.greek())
+        applyLanguage(true);
+    placeNearTopRight();
+    refreshListTips();
+    fillLists();
+    playOpenEffect();
+}
+
+void ListsWindow::setOnTopTicked(bool onTop) { m_onTopBox->setChecked(onTop); }
+
+void ListsWindow::createControls()
+{
+    m_binaryFrame =
+        place(new QGroupBox(this), lists::name::binaryFrame, twipsRect(90, 15, 5175, 1665));
+    m_binaryList =
+        numberList(m_binaryFrame, lists::name::binaryList, lists::numberLists[0].columns);
+    m_octalFrame =
+        place(new QGroupBox(this), lists::name::octalFrame, twipsRect(90, 1725, 5175, 1665));
+    m_octalList = numberList(m_octalFrame, lists::name::octalList, lists::numberLists[1].columns);
+    m_hexadecimalFrame =
+        place(new QGroupBox(this), lists::name::hexadecimalFrame, twipsRect(75, 3450, 5175, 1665));
+    m_hexadecimalList =
+        numberList(m_hexadecimalFrame, lists::name::hexadecimalList, lists::numberLists[2].columns);
+    m_optionsFrame =
+        place(new QGroupBox(this), lists::name::optionsFrame, twipsRect(90, 5100, 5175, 555));
+    m_onTopBox =
+        place(new QCheckBox(m_optionsFrame), lists::name::onTopBox, twipsRect(150, 225, 3045, 290));
+    m_lists = {m_binaryList, m_octalList, m_hexadecimalList};
+}
+
+void ListsWindow::connectSignals()
+{
+    // A list's click runs on every change of its selection and on every click on a
+    // line, so the tooltips always take the language of the moment.
+    connect(m_binaryList, &QListWidget::itemSelectionChanged, this, &ListsWindow::selectSameNumber);
+    connect(m_binaryList, &QListWidget::itemClicked, this, &ListsWindow::selectSameNumber);
+    for (QListWidget *list : {m_octalList, m_hexadecimalList}) {
+        connect(list, &QListWidget::itemSelectionChanged, this, &ListsWindow::refreshListTips);
+        connect(list, &QListWidget::itemClicked, this, &ListsWindow::refreshListTips);
+    }
+    for (int i = 0; i < static_cast<int>(m_lists.size()); ++i)
+        connect(m_lists[i], &QListWidget::itemDoubleClicked, this, [this, i] { sendLine(i); });
+    connect(m_onTopBox, &QCheckBox::toggled, this,
+            [this](bool ticked) { radixon::setAlwaysOnTop(this, ticked); });
+}
+
+void ListsWindow::applyLanguage(bool greek) { applyTexts(this, lists::texts, greek); }
+
+void ListsWindow::placeNearTopRight()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QMargins frame = decorationMargins();
+    const int frameExtra = frame.left() + frame.right();
+    const QRect area = screen->availableGeometry();
+    const int margin = twipsToPixels(500);
+    move(area.x() + area.width() - (width() + frameExtra) - margin, area.y() + margin);
+}
+
+void ListsWindow::fillLists()
+{
+    for (std::size_t i = 0; i < m_lists.size(); ++i)
+        m_lists[i]->addItems(numberLines(lists::numberLists[i].base));
+}
+
+void ListsWindow::selectSameNumber()
+{
+    const QListWidgetItem *binary = selectedLine(m_binaryList);
+    selectRow(m_octalList, binary ? m_binaryList->row(binary) : -1);
+    const QListWidgetItem *octal = selectedLine(m_octalList);
+    selectRow(m_hexadecimalList, octal ? m_octalList->row(octal) : -1);
+    refreshListTips();
+}
+
+void ListsWindow::refreshListTips()
+{
+    const bool greek = m_host.greek();
+    for (std::size_t i = 0; i < m_lists.size(); ++i) {
+        const QListWidgetItem *selected = selectedLine(m_lists[i]);
+        m_lists[i]->setToolTip(lists::numberLists[i].tipPrefix.in(greek)
+                               + (selected ? selected->text() : QString()));
+    }
+}
+
+void ListsWindow::sendLine(int list)
+{
+    const QListWidgetItem *selected = selectedLine(m_lists[static_cast<std::size_t>(list)]);
+    if (!selected)
+        return;
+    const QString line =
+        lists::numberLists[static_cast<std::size_t>(list)].sentLabel.in(m_host.greek())
+        + selected->text();
+    m_host.appendToTemporaryList(line);
+}
+
+} // namespace radixon
