@@ -22,6 +22,7 @@
 #include <QTest>
 
 #include <cstdio>
+#include <utility>
 
 using namespace radixon;
 
@@ -36,13 +37,19 @@ QWidget *window(const char *name)
     return nullptr;
 }
 
-void save(const QDir &folder, const char *name, const char *language)
+// Every window by its object name, and the file name its pictures take.
+const std::pair<const char *, const char *> pictures[] = {
+    {main_window::name::window, "main-window"}, {lists::name::window, "lists"},
+    {other_base::name::window, "other-base"},   {about::name::window, "about"},
+    {to_decimal::name::window, "to-decimal"},   {temporary_list::name::window, "temporary-list"},
+};
+
+void save(const QDir &folder, const char *name, const char *stem, const char *language)
 {
     QTest::qWait(900); // open effects have ended
     if (QWidget *shown = window(name)) {
-        const QString file =
-            folder.filePath(QStringLiteral("%1-%2.png")
-                                .arg(QString::fromLatin1(name).toLower(), QLatin1String(language)));
+        const QString file = folder.filePath(
+            QStringLiteral("%1-%2.png").arg(QLatin1String(stem), QLatin1String(language)));
         shown->grab().save(file);
         std::printf("%s\n", qPrintable(file));
     }
@@ -81,10 +88,8 @@ int main(int argc, char *argv[])
         QTest::mouseClick(main.findChild<QWidget *>(QLatin1String(main_window::name::aboutPicture)),
                           Qt::LeftButton);
         fill(&main);
-        for (const char *name :
-             {main_window::name::window, lists::name::window, other_base::name::window,
-              about::name::window, to_decimal::name::window, temporary_list::name::window})
-            save(folder, name, language);
+        for (const auto &[name, stem] : pictures)
+            save(folder, name, stem, language);
         main.findChild<QCheckBox *>(QLatin1String(main_window::name::showAllBox))
             ->setChecked(false);
         if (auto *about = qobject_cast<CompanionWindow *>(window(about::name::window)))

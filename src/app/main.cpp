@@ -8,7 +8,11 @@
 
 int main(int argc, char *argv[])
 {
+    radixon::preferX11OnWayland();
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("radixon"));
+    QApplication::setApplicationVersion(QStringLiteral(RADIXON_VERSION));
+    radixon::readCommandLine(app);
     radixon::applyAppearance(app);
     radixon::QtDialogs dialogs;
     radixon::SingleInstance instance;

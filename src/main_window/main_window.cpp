@@ -5,6 +5,7 @@
 #include "main_window/number_entry.h"
 #include "window_services/always_on_top.h"
 #include "window_services/hover_highlight.h"
+#include "window_services/window_frame.h"
 #include "windows/about/about_window.h"
 #include "windows/about/web_address.h"
 #include "windows/common/appearance.h"
@@ -46,6 +47,9 @@ MainWindow::MainWindow(Dialogs &dialogs, Copy copy, QWidget *parent)
       m_dialogs(dialogs)
 {
     setObjectName(QLatin1String(main_window::name::window));
+    installFrame(
+        this, TitleBar::CloseButton | TitleBar::MinimizeButton, TitleBar::Kind::Normal,
+        [this](QWidget *window, const QPoint &cursor) { return m_dock.startDrag(window, cursor); });
     m_dock.addWindow(this);
     registerCompanions();
     createControls();
@@ -53,7 +57,7 @@ MainWindow::MainWindow(Dialogs &dialogs, Copy copy, QWidget *parent)
     connectSignals();
     arrangeTabOrder();
 
-    setFixedSize(clientWidth, closedHeight + (copy == Copy::Second ? 1 : 0));
+    setClientSize(this, {clientWidth, closedHeight + (copy == Copy::Second ? 1 : 0)});
     fillSystems();
     // Ticking the language box switches every text to Greek: each run starts in Greek.
     m_languageBox->setChecked(true);
@@ -266,7 +270,7 @@ void MainWindow::updatePreview() { m_previewField->setText(previewLine(m_numberF
 
 void MainWindow::showOptionsPanel(bool open)
 {
-    setFixedHeight(open ? openHeight : closedHeight);
+    setClientHeight(this, open ? openHeight : closedHeight);
     focusEntry();
 }
 

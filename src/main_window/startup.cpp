@@ -3,14 +3,41 @@
 #include "main_window/main_window.h"
 #include "main_window/main_window_texts.h"
 #include "main_window/single_instance.h"
+#include "window_services/window_frame.h"
 #include "windows/common/dialogs.h"
 
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
 #include <cmath>
 
 namespace radixon {
+
+void preferX11OnWayland()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
+        && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+void readCommandLine(const QCoreApplication &app)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Number-system calculator with a Greek and an English interface."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption systemFramesOption(
+        QStringLiteral("system-frames"),
+        QStringLiteral("Keep the window manager's title bars and borders (for tiling window "
+                       "managers); windows then snap when a move by the title bar ends."));
+    parser.addOption(systemFramesOption);
+    parser.process(app);
+    setSystemFrames(parser.isSet(systemFramesOption));
+}
 
 QPoint centredOnScreen(const QRect &screen, const QSize &size)
 {
@@ -31,9 +58,9 @@ std::unique_ptr<MainWindow> startMainWindow(Dialogs &dialogs, const SingleInstan
     // A second copy stands one window width to the right of the centred place, so
     // that it does not hide the first.
     auto window = std::make_unique<MainWindow>(dialogs, MainWindow::Copy::Second);
-    const QSize designed(MainWindow::clientWidth, MainWindow::openHeight);
+    const QSize outer = window->frameGeometry().size();
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    window->move(centredOnScreen(screen, designed) + QPoint(window->width(), 0));
+    window->move(centredOnScreen(screen, outer) + QPoint(outer.width(), 0));
     return window;
 }
 

@@ -6,11 +6,22 @@
 
 #include <memory>
 
+class QCoreApplication;
+
 namespace radixon {
 
 class Dialogs;
 class MainWindow;
 class SingleInstance;
+
+// Called before the application object exists: the windows place themselves, which
+// a native Wayland client cannot do, so on a Wayland session with XWayland the
+// program runs on X11 unless the user chose a platform.
+void preferX11OnWayland();
+
+// Reads --help, --version and --system-frames (keep the window manager's title bars
+// and borders, for tiling window managers); exits for --help and --version.
+void readCommandLine(const QCoreApplication &app);
 
 // Top-left corner that centres a window of `size` on `screen`, the vertical
 // centre taken at 95 % of the screen's height, a little above the true centre.

@@ -51,7 +51,8 @@ private slots:
 
     void startsInGreekWithBinarySelected()
     {
-        QCOMPARE(window->height(), MainWindow::closedHeight); // options panel out of sight
+        QCOMPARE(test::clientHeight(window.get()),
+                 MainWindow::closedHeight); // options panel out of sight
         QVERIFY(control(main_window::name::optionsPanel)->geometry().top() >= window->height());
         QCOMPARE(window->windowTitle(), QString::fromUtf8("Radixon Από Τον Zendor"));
         QVERIFY(window->greek());
@@ -209,11 +210,11 @@ private slots:
     {
         QTest::keyClick(entry(), Qt::Key_F1);
         QVERIFY(box(main_window::name::optionsBox)->isChecked());
-        QCOMPARE(window->height(), MainWindow::openHeight);
+        QCOMPARE(test::clientHeight(window.get()), MainWindow::openHeight);
         QVERIFY(control(main_window::name::optionsPanel)->geometry().bottom() < window->height());
         QTest::keyClick(entry(), Qt::Key_F1);
         QVERIFY(!box(main_window::name::optionsBox)->isChecked());
-        QCOMPARE(window->height(), MainWindow::closedHeight);
+        QCOMPARE(test::clientHeight(window.get()), MainWindow::closedHeight);
         QCOMPARE(QApplication::focusWidget(), entry());
     }
 

@@ -3,6 +3,7 @@
 #include "support/fake_host.h"
 #include "window_services/always_on_top.h"
 #include "window_services/window_effects.h"
+#include "window_services/window_frame.h"
 #include "windows/common/bilingual.h"
 #include "windows/common/companion_window.h"
 #include "windows/common/converter_names.h"
@@ -29,6 +30,12 @@ inline void dropPlatformNoise()
             }
             previous(type, context, message);
         });
+}
+
+// The height of the window's client area, below the title bar it draws itself.
+inline int clientHeight(const QWidget *window)
+{
+    return window->size().shrunkBy(frameMargins(window)).height();
 }
 
 template <class T = QWidget>

@@ -44,7 +44,7 @@ AboutWindow::AboutWindow(CompanionHost &host)
 {
     setObjectName(QLatin1String(about::name::window));
     createControls();
-    setFixedSize(clientSize);
+    setClientSize(this, clientSize);
 }
 
 void AboutWindow::createControls()
@@ -83,8 +83,8 @@ void AboutWindow::createLink()
 
     // Only the address itself answers the mouse, centred under the frames.
     const int width = m_webAddressLink->sizeHint().width() + 8;
-    m_webAddressLink->setGeometry((clientSize.width() - width) / 2, m_webAddressLink->y(), width,
-                                  m_webAddressLink->height());
+    m_webAddressLink->setGeometry(clientOrigin(this).x() + (clientSize.width() - width) / 2,
+                                  m_webAddressLink->y(), width, m_webAddressLink->height());
 }
 
 void AboutWindow::load()

@@ -8,6 +8,7 @@
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOptionGroupBox>
+#include <QStyleOptionTitleBar>
 
 namespace radixon {
 
@@ -23,6 +24,8 @@ public:
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl part,
                          const QWidget *widget) const override
     {
+        if (control == CC_TitleBar && part == SC_TitleBarLabel)
+            return titleLabelRect(option, widget);
         const auto *frame = qstyleoption_cast<const QStyleOptionGroupBox *>(option);
         if (control != CC_GroupBox || !frame)
             return QProxyStyle::subControlRect(control, option, part, widget);
@@ -38,6 +41,22 @@ public:
         default:
             return QProxyStyle::subControlRect(control, option, part, widget);
         }
+    }
+
+    // The windows are narrow and their titles long: the title takes all the room left
+    // of the buttons instead of keeping a margin for buttons the windows do not have.
+    QRect titleLabelRect(const QStyleOptionComplex *option, const QWidget *widget) const
+    {
+        const QRect styled =
+            QProxyStyle::subControlRect(CC_TitleBar, option, SC_TitleBarLabel, widget);
+        int right = option->rect.right() - 4;
+        for (SubControl button : {SC_TitleBarCloseButton, SC_TitleBarMinButton}) {
+            const QRect r = QProxyStyle::subControlRect(CC_TitleBar, option, button, widget);
+            if (r.isValid())
+                right = qMin(right, r.left() - 4);
+        }
+        const int left = option->rect.left() + 6;
+        return {left, styled.top(), qMax(0, right - left + 1), styled.height()};
     }
 
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
@@ -74,6 +93,12 @@ public:
             return 13;
         case PM_CheckBoxLabelSpacing:
             return 4;
+        case PM_TitleBarHeight:
+            // Tool windows have the small title bar of a palette.
+            if (const auto *bar = qstyleoption_cast<const QStyleOptionTitleBar *>(option);
+                bar && (bar->titleBarFlags & Qt::WindowType_Mask) == Qt::Tool)
+                return bar->fontMetrics.height() + 10;
+            return QProxyStyle::pixelMetric(metric, option, widget);
         default:
             return QProxyStyle::pixelMetric(metric, option, widget);
         }

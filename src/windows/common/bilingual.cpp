@@ -1,5 +1,7 @@
 #include "windows/common/bilingual.h"
 
+#include "window_services/window_frame.h"
+
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,6 +10,9 @@
 namespace radixon {
 
 namespace {
+
+constexpr TextPair closeButtonName{"Close", "Κλείσιμο"};
+constexpr TextPair minimizeButtonName{"Minimize", "Ελαχιστοποίηση"};
 
 QWidget *findTarget(QWidget *window, const char *objectName)
 {
@@ -24,6 +29,13 @@ void setCaption(QWidget *control, const QString &text)
         label->setText(text);
     else if (auto *frame = qobject_cast<QGroupBox *>(control))
         frame->setTitle(text);
+}
+
+// The title bar the window draws itself speaks the window's language, as its title does.
+void nameTitleBarButtons(QWidget *window, bool greek)
+{
+    if (TitleBar *bar = titleBarOf(window))
+        bar->setButtonNames(closeButtonName.in(greek), minimizeButtonName.in(greek));
 }
 
 int captionWidthNeeded(const QWidget *control)
@@ -64,6 +76,7 @@ QStringList applyTexts(QWidget *window, const TextRow *rows, int count, bool gre
         switch (row.role) {
         case TextRole::Title:
             target->setWindowTitle(text);
+            nameTitleBarButtons(target, greek);
             break;
         case TextRole::Caption:
             setCaption(target, text);

@@ -2,6 +2,7 @@
 
 #include "window_services/qt_magnetic_dock.h"
 #include "window_services/window_effects.h"
+#include "window_services/window_frame.h"
 
 #include <QCloseEvent>
 
@@ -10,7 +11,14 @@ namespace radixon {
 CompanionWindow::CompanionWindow(CompanionHost &host, Companion which, Qt::WindowFlags flags,
                                  QWidget *owner)
     : QWidget(owner, flags | Qt::Window), m_host(host), m_which(which)
-{}
+{
+    const auto kind = flags.testFlag(Qt::Tool) ? TitleBar::Kind::Tool : TitleBar::Kind::Normal;
+    // The title bar starts the program's own move loop, so that snapping is live; the
+    // About window, which is not docked, just follows the cursor.
+    installFrame(this, TitleBar::CloseButton, kind, [this](QWidget *window, const QPoint &cursor) {
+        return m_host.dock().startDrag(window, cursor);
+    });
+}
 
 void CompanionWindow::registerWithDock()
 {
@@ -29,7 +37,7 @@ QMargins CompanionWindow::decorationMargins() const
     };
     const QMargins own = marginsOf(this);
     const QWidget *main = m_host.mainWindow();
-    if (!own.isNull() || !main)
+    if (!own.isNull() || !main || titleBarOf(this))
         return own;
     return marginsOf(main);
 }

@@ -38,9 +38,9 @@ protected:
     void registerWithDock();
     void playOpenEffect();
 
-    // The window manager's frame around this window. Before the window is first
-    // shown it has none yet; the main window's, drawn by the same window manager,
-    // is the best guess of it.
+    // The window manager's frame around this window: none when the window draws its
+    // own. Before the window is first shown it has none yet; the main window's, drawn
+    // by the same window manager, is the best guess of it.
     QMargins decorationMargins() const;
 
     CompanionHost &m_host;

@@ -41,7 +41,7 @@ ConverterWindow::ConverterWindow(CompanionHost &host, Companion which, const Des
     // Docking is always on; the box only shows that it cannot be turned off.
     m_dockBox->setEnabled(false);
     // Designed with the options frame in view; the load sequence opens it.
-    setFixedSize(clientWidth, openHeight);
+    setClientSize(this, {clientWidth, openHeight});
 }
 
 void ConverterWindow::finishCreation(QAbstractButton *calculate)
@@ -77,7 +77,7 @@ void ConverterWindow::showOptionsFrame(bool open)
 {
     // Hidden as well as cut off, so that Tab does not reach its boxes.
     m_optionsPanel->setVisible(open);
-    setFixedHeight(open ? openHeight : closedHeight);
+    setClientHeight(this, open ? openHeight : closedHeight);
     numberField()->setFocus();
 }
 

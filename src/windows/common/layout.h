@@ -1,5 +1,7 @@
 #pragma once
 
+#include "window_services/window_frame.h"
+
 #include <QCheckBox>
 #include <QColor>
 #include <QPalette>
@@ -31,6 +33,10 @@ template <class Control>
 Control *place(Control *control, const char *name, QRect pixels)
 {
     control->setObjectName(QLatin1String(name));
+    // Layouts are designed for the client area, which starts below a title bar that the
+    // window draws itself.
+    if (const QWidget *parent = control->parentWidget(); parent && parent->isWindow())
+        pixels.translate(clientOrigin(parent));
     control->setGeometry(pixels);
     return control;
 }

@@ -61,7 +61,7 @@ ListsWindow::ListsWindow(CompanionHost &host)
     createControls();
     connectSignals();
     applyLanguage(false);
-    setFixedSize(twipsRect(0, 0, 5325, 5715).size());
+    setClientSize(this, twipsRect(0, 0, 5325, 5715).size());
     m_host.dock().enableDragAnywhere(
         this, {m_binaryFrame, m_octalFrame, m_hexadecimalFrame, m_optionsFrame});
 }

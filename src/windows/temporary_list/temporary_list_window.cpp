@@ -44,8 +44,8 @@ TemporaryListWindow::TemporaryListWindow(CompanionHost &host)
     const QPoint origin = QGuiApplication::primaryScreen()
                               ? QGuiApplication::primaryScreen()->geometry().topLeft()
                               : QPoint();
-    setFixedSize(client.size());
-    setGeometry(QRect(origin + client.topLeft(), client.size()));
+    setClientSize(this, client.size());
+    move(origin + client.topLeft());
     m_host.dock().enableDragAnywhere(this, {m_listFrame, m_optionsPanel});
 }
 
