@@ -25,12 +25,19 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
+
+#include <utility>
 
 namespace radixon {
 
 namespace {
+
+// The companions that have a box in the options panel, in the order "Show All" sets them.
+constexpr Companion boxedCompanions[] = {Companion::TemporaryList, Companion::ToDecimal,
+                                         Companion::OtherBase, Companion::Lists};
 
 template <class Window>
 Companions::Factory factoryOf()
@@ -167,21 +174,29 @@ void MainWindow::connectSignals()
     connect(m_optionsBox, &QCheckBox::toggled, this, &MainWindow::showOptionsPanel);
     connect(m_onTopBox, &QCheckBox::toggled, this, &MainWindow::applyOnTop);
     connect(m_languageBox, &QCheckBox::toggled, this, &MainWindow::switchLanguage);
-    const std::pair<QCheckBox *, Companion> windowBoxes[] = {
-        {m_temporaryListBox, Companion::TemporaryList},
-        {m_toDecimalBox, Companion::ToDecimal},
-        {m_otherBaseBox, Companion::OtherBase},
-        {m_listsBox, Companion::Lists},
-    };
-    for (const auto &[box, which] : windowBoxes) {
-        connect(box, &QCheckBox::toggled, this,
-                [this, which = which](bool ticked) { showCompanion(which, ticked); });
+    for (const Companion which : boxedCompanions) {
+        connect(boxOf(which), &QCheckBox::toggled, this,
+                [this, which](bool ticked) { showCompanion(which, ticked); });
     }
-    // "Show All" sets the four window boxes in this order; each acts only if it changes.
-    connect(m_showAllBox, &QCheckBox::toggled, this, [this](bool ticked) {
-        for (QCheckBox *box : {m_temporaryListBox, m_toDecimalBox, m_otherBaseBox, m_listsBox})
+    connect(m_showAllBox, &QCheckBox::toggled, this, &MainWindow::showAll);
+}
+
+// "Show All" sets the four window boxes in this order, each once the window before
+// has finished its effect; a box that already is as wanted is passed over.
+void MainWindow::showAll(bool ticked)
+{
+    std::vector<ShowAllCascade::Step> steps;
+    for (const Companion which : boxedCompanions) {
+        steps.push_back([this, which, ticked]() -> CompanionWindow * {
+            QCheckBox *box = boxOf(which);
+            if (box->isChecked() == ticked)
+                return nullptr;
+            CompanionWindow *closing = m_companions.loaded(which);
             box->setChecked(ticked);
-    });
+            return ticked ? m_companions.loaded(which) : closing;
+        });
+    }
+    m_showAllCascade.run(std::move(steps));
 }
 
 int MainWindow::selectedBase() const
@@ -298,10 +313,24 @@ void MainWindow::fillSystems()
 
 void MainWindow::focusEntry() { m_numberField->setFocus(); }
 
+// A click on the picture opens About: the primary button pressed and released on it.
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_aboutPicture && event->type() == QEvent::MouseButtonRelease)
-        showAbout();
+    if (watched != m_aboutPicture)
+        return QWidget::eventFilter(watched, event);
+    const auto *mouse = static_cast<const QMouseEvent *>(event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        m_aboutPressed = mouse->button() == Qt::LeftButton;
+        break;
+    case QEvent::MouseButtonRelease:
+        if (std::exchange(m_aboutPressed, false) && mouse->button() == Qt::LeftButton
+            && m_aboutPicture->rect().contains(mouse->position().toPoint()))
+            showAbout();
+        break;
+    default:
+        break;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -328,6 +357,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     m_shuttingDown = true;
+    // Leaving, the user is not kept waiting: the companions close together.
+    m_showAllCascade.cancel();
     unloadAllWindows(objectName());
     waitForClosingWindows();
     const QString text = main_window::farewell.in(greek()) + QLatin1Char('\n')

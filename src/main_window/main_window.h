@@ -1,6 +1,7 @@
 #pragma once
 
 #include "main_window/companions.h"
+#include "main_window/show_all_cascade.h"
 #include "window_services/qt_magnetic_dock.h"
 #include "windows/common/companion_host.h"
 
@@ -66,6 +67,7 @@ private:
     void updatePreview();
     void showOptionsPanel(bool open);
     void showCompanion(Companion which, bool ticked);
+    void showAll(bool ticked);
     QCheckBox *boxOf(Companion which) const;
     void applyOnTop(bool onTop);
     void switchLanguage();
@@ -78,7 +80,9 @@ private:
     Dialogs &m_dialogs;
     QtMagneticDock m_dock;
     Companions m_companions{*this};
+    ShowAllCascade m_showAllCascade;
     bool m_shuttingDown = false;
+    bool m_aboutPressed = false;
 
     QGroupBox *m_converterFrame = nullptr;
     QLabel *m_systemLabel = nullptr;

@@ -4,6 +4,7 @@
 #include "main_window/single_instance.h"
 #include "main_window/startup.h"
 #include "support/main_window_session.h"
+#include "window_services/window_effects.h"
 #include "windows/about/about_names.h"
 #include "windows/about/about_texts.h"
 #include "windows/common/appearance.h"
@@ -19,16 +20,24 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
 using namespace radixon;
 using test::companionWindows;
 using test::openWindow;
+
+// The window boxes in the order "Show All" sets them, and their windows.
+const char *const boxes[] = {main_window::name::temporaryListBox, main_window::name::toDecimalBox,
+                             main_window::name::otherBaseBox, main_window::name::listsBox};
+const char *const boxedWindows[] = {temporary_list::name::window, to_decimal::name::window,
+                                    other_base::name::window, lists::name::window};
 
 class TestMainWindowCompanions : public QObject, protected test::MainWindowSession {
     Q_OBJECT
@@ -105,9 +114,8 @@ private slots:
         CompanionWindow *lists = openWindow(lists::name::window);
         QCOMPARE(test::control<QCheckBox>(lists, lists::name::onTopBox)->isChecked(), onTop);
         box(main_window::name::showAllBox)->setChecked(true);
-        for (const char *name : {temporary_list::name::window, to_decimal::name::window,
-                                 other_base::name::window, lists::name::window})
-            QVERIFY2(openWindow(name), name);
+        for (const char *name : boxedWindows)
+            QTRY_VERIFY2(openWindow(name), name);
         QCOMPARE(openWindow(lists::name::window), lists); // already open: left alone
 
         // Closing the lists by their own close control clears only their box.
@@ -117,10 +125,69 @@ private slots:
         QTRY_VERIFY(!openWindow(lists::name::window));
 
         box(main_window::name::showAllBox)->setChecked(false);
-        for (const char *name :
-             {temporary_list::name::window, to_decimal::name::window, other_base::name::window})
-            QVERIFY2(!openWindow(name), name);
         QTRY_VERIFY(companionWindows().isEmpty());
+    }
+
+    // Each window's effect starts once the window before has finished its own, in the
+    // order of the boxes, opening and closing alike.
+    void showAllCascades_data()
+    {
+        QTest::addColumn<bool>("ticked");
+        QTest::newRow("ticking opens one window after the other") << true;
+        QTest::newRow("clearing closes one window after the other") << false;
+    }
+    void showAllCascades()
+    {
+        QFETCH(bool, ticked);
+        if (!ticked) {
+            box(main_window::name::showAllBox)->setChecked(true);
+            QTRY_VERIFY(
+                std::all_of(std::begin(boxedWindows), std::end(boxedWindows), [](const char *name) {
+                    const QWidget *w = openWindow(name);
+                    return w && !isEffectRunning(w);
+                }));
+        }
+        QElapsedTimer clock;
+        clock.start();
+        std::vector<std::pair<qint64, qint64>> effects(std::size(boxedWindows), {-1, -1});
+        for (std::size_t i = 0; i < effects.size(); ++i) {
+            CompanionWindow *closing = openWindow(boxedWindows[i]);
+            connect(box(boxes[i]), &QCheckBox::toggled, this, [&, i, closing] {
+                effects[i].first = clock.elapsed();
+                CompanionWindow *w = ticked ? openWindow(boxedWindows[i]) : closing;
+                connect(w, ticked ? &CompanionWindow::opened : &CompanionWindow::unloaded, this,
+                        [&, i] { effects[i].second = clock.elapsed(); });
+            });
+        }
+        box(main_window::name::showAllBox)->setChecked(ticked);
+        QTRY_VERIFY_WITH_TIMEOUT(effects.back().second >= 0, 10000);
+        for (std::size_t i = 1; i < effects.size(); ++i)
+            QVERIFY2(effects[i].first >= effects[i - 1].second, boxedWindows[i]);
+        // Four effects of about half a second each, one after the other.
+        QVERIFY(effects.back().second - effects.front().first >= 4 * 450);
+    }
+
+    // A box set by hand while the cascade runs, or the cascade turned back, leaves every
+    // box telling whether its window is open.
+    void showAllInterrupted()
+    {
+        box(main_window::name::showAllBox)->setChecked(true);
+        QTRY_VERIFY(openWindow(temporary_list::name::window));
+        box(main_window::name::temporaryListBox)->setChecked(false);
+        box(main_window::name::listsBox)->setChecked(true);
+        QTRY_VERIFY(openWindow(to_decimal::name::window));
+        box(main_window::name::showAllBox)->setChecked(false);
+        box(main_window::name::otherBaseBox)->setChecked(true);
+        const auto settled = [] {
+            const QList<CompanionWindow *> all = companionWindows();
+            return std::none_of(all.begin(), all.end(), [](const CompanionWindow *w) {
+                return isEffectRunning(w) || w->isUnloading();
+            });
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(settled(), 10000);
+        for (std::size_t i = 0; i < std::size(boxes); ++i)
+            QCOMPARE(box(boxes[i])->isChecked(), openWindow(boxedWindows[i]) != nullptr);
+        QVERIFY(companionWindows().size() <= 1);
     }
 
     // Every row of every window's text table finds its control in both languages, and
@@ -150,10 +217,11 @@ private slots:
             {about::name::window, table(about::texts)},
         };
         for (const auto &[name, rows] : windows) {
+            if (name != main_window::name::window)
+                QTRY_VERIFY2(openWindow(name), name);
             QWidget *shown = name == main_window::name::window
                                  ? static_cast<QWidget *>(window.get())
                                  : openWindow(name);
-            QVERIFY2(shown, name);
             QCOMPARE(applyTexts(shown, rows.first, rows.second, greek), QStringList());
             QVERIFY(!shown->windowTitle().isEmpty());
             QCOMPARE(test::captionsCutOff(shown), QStringList());
@@ -161,6 +229,27 @@ private slots:
                 QVERIFY2(!control->text().isEmpty() || !control->accessibleName().isEmpty(),
                          qPrintable(control->objectName()));
         }
+    }
+
+    void aboutOpensOnAClickOnThePicture_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<QPoint>("releasedAt"); // from the picture's top-left corner
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("left click") << Qt::LeftButton << QPoint(5, 5) << true;
+        QTest::newRow("right click") << Qt::RightButton << QPoint(5, 5) << false;
+        QTest::newRow("released away from the picture")
+            << Qt::LeftButton << QPoint(-20, 5) << false;
+    }
+    void aboutOpensOnAClickOnThePicture()
+    {
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(QPoint, releasedAt);
+        QFETCH(bool, opens);
+        QWidget *picture = test::control(window.get(), main_window::name::aboutPicture);
+        QTest::mousePress(picture, button, {}, QPoint(5, 5));
+        QTest::mouseRelease(picture, button, {}, releasedAt);
+        QCOMPARE(openWindow(about::name::window) != nullptr, opens);
     }
 
     void reopeningWhileTheCloseEffectRunsGivesAFreshWindow()
@@ -196,7 +285,7 @@ private slots:
         CompanionWindow *about = openWindow(about::name::window);
         QTest::mouseClick(picture, Qt::LeftButton); // the picture opens About once
         QCOMPARE(openWindow(about::name::window), about);
-        QCOMPARE(companionWindows().size(), 5);
+        QTRY_COMPARE(companionWindows().size(), 5);
 
         window->close();
         QVERIFY(companionWindows().isEmpty()); // every close effect ended before the farewell

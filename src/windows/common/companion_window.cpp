@@ -25,7 +25,10 @@ void CompanionWindow::registerWithDock()
     m_registered = m_host.dock().addWindow(this, m_host.mainWindow());
 }
 
-void CompanionWindow::playOpenEffect() { playEffect(this, EffectDirection::Open); }
+void CompanionWindow::playOpenEffect()
+{
+    playEffect(this, EffectDirection::Open, 10, 10, 50, [this](bool) { emit opened(); });
+}
 
 QMargins CompanionWindow::decorationMargins() const
 {

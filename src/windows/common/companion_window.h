@@ -29,6 +29,9 @@ public:
     void unload();
 
 signals:
+    // The open effect has ended: the window is in full view.
+    void opened();
+    // The close effect has ended; the window goes right after.
     void unloaded();
 
 protected:

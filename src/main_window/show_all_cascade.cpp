@@ -1,0 +1,55 @@
+#include "main_window/show_all_cascade.h"
+
+#include "windows/common/companion_window.h"
+
+namespace radixon {
+
+void ShowAllCascade::run(std::vector<Step> steps)
+{
+    cancel();
+    m_steps = std::move(steps);
+    runNext();
+}
+
+void ShowAllCascade::cancel()
+{
+    for (const QMetaObject::Connection &wait : m_waits)
+        disconnect(wait);
+    m_waits.clear();
+    m_waitingFor = nullptr;
+    m_steps.clear();
+    m_next = 0;
+}
+
+void ShowAllCascade::runNext()
+{
+    while (m_next < m_steps.size()) {
+        // Copied: the step may start a cascade of its own, which replaces this list.
+        const Step step = m_steps[m_next++];
+        CompanionWindow *window = step();
+        if (!window)
+            continue;
+        m_waitingFor = window;
+        // An opening window that the user closes at once ends with its close effect
+        // instead; a window may also go without either.
+        m_waits = {
+            connect(window, &CompanionWindow::opened, this, &ShowAllCascade::stepEnded),
+            connect(window, &CompanionWindow::unloaded, this, &ShowAllCascade::stepEnded),
+            connect(window, &QObject::destroyed, this, &ShowAllCascade::stepEnded),
+        };
+        return;
+    }
+    m_steps.clear();
+    m_next = 0;
+}
+
+void ShowAllCascade::stepEnded()
+{
+    for (const QMetaObject::Connection &wait : m_waits)
+        disconnect(wait);
+    m_waits.clear();
+    m_waitingFor = nullptr;
+    runNext();
+}
+
+} // namespace radixon
