@@ -1,6 +1,7 @@
 #include "window_services/always_on_top.h"
 
 #include <QEvent>
+#include <QPointer>
 #include <QVariant>
 #include <QWidget>
 #include <QWindow>
@@ -21,35 +22,53 @@ void applyFlag(QWindow *handle, bool on, bool force)
 
 // The window manager drops the state when a window is unmapped and does not
 // take it from a window that is not mapped yet, so it is asked again each
-// time the window comes on screen.
+// time the window comes on screen. The keeper lives on the widget and picks up
+// its native window when it is shown, because that window may not exist yet.
 class OnTopKeeper : public QObject {
 public:
-    explicit OnTopKeeper(QWindow *handle) : QObject(handle) { handle->installEventFilter(this); }
+    explicit OnTopKeeper(QWidget *window) : QObject(window)
+    {
+        window->installEventFilter(this);
+        watch(window->windowHandle());
+    }
 
     bool wanted = false;
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        auto *handle = static_cast<QWindow *>(watched);
-        if (event->type() == QEvent::Expose && handle->isExposed() != m_exposed) {
-            m_exposed = handle->isExposed();
-            if (m_exposed)
-                applyFlag(handle, wanted, true);
+        if (event->type() == QEvent::Show && watched == parent()) {
+            watch(static_cast<QWidget *>(watched)->windowHandle());
+        } else if (event->type() == QEvent::Expose && watched == m_handle) {
+            if (m_handle->isExposed() != m_exposed) {
+                m_exposed = m_handle->isExposed();
+                if (m_exposed)
+                    applyFlag(m_handle, wanted, true);
+            }
         }
         return false;
     }
 
 private:
+    void watch(QWindow *handle)
+    {
+        if (!handle || handle == m_handle)
+            return;
+        m_handle = handle;
+        m_exposed = handle->isExposed();
+        handle->installEventFilter(this);
+    }
+
+    QPointer<QWindow> m_handle;
     bool m_exposed = false;
 };
 
-OnTopKeeper *keeperOf(QWindow *handle)
+OnTopKeeper *keeperOf(QWidget *window)
 {
-    for (QObject *child : handle->children()) {
+    for (QObject *child : window->children()) {
         if (auto *keeper = dynamic_cast<OnTopKeeper *>(child))
             return keeper;
     }
-    return new OnTopKeeper(handle);
+    return new OnTopKeeper(window);
 }
 
 } // namespace
@@ -60,15 +79,15 @@ void setAlwaysOnTop(QWidget *window, bool onTop)
         return;
     window = window->window();
     window->setProperty(onTopProperty, onTop);
-    // Changing the flag on the QWidget would recreate the native window and
-    // shift it by its frame offset; the QWindow changes the state in place.
-    if (!window->windowHandle())
-        window->winId();
+    keeperOf(window)->wanted = onTop;
+    // A window not on screen gets the state when it is next exposed. Its native
+    // window is not created here: one that exists before show() is placed
+    // before the window manager frames it, and the widget then keeps a frame
+    // geometry without the frame. Changing the flag on the QWidget would
+    // recreate the native window and shift it by its frame offset; the QWindow
+    // changes the state in place.
     QWindow *handle = window->windowHandle();
-    if (!handle)
-        return;
-    keeperOf(handle)->wanted = onTop;
-    if (handle->isVisible())
+    if (handle && handle->isVisible())
         applyFlag(handle, onTop, false);
 }
 

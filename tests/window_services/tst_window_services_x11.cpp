@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QTest>
 
+#include <optional>
+
 using namespace radixon;
 
 namespace {
@@ -28,15 +30,37 @@ void xdotool(const QString &command)
 
 void mouseTo(QPoint p) { xdotool(QStringLiteral("mousemove %1 %2").arg(p.x()).arg(p.y())); }
 
-// Shown and framed by the window manager, so that frameGeometry is right.
+// The frame the window manager reports for the window, once it manages it.
+std::optional<QMargins> frameExtents(QWidget *w)
+{
+    const QStringList arguments{QStringLiteral("-id"), QString::number(w->winId()),
+                                QStringLiteral("_NET_FRAME_EXTENTS")};
+    // "_NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom"
+    const QString output = run(QStringLiteral("xprop"), arguments);
+    const QStringList values = output.section(QLatin1Char('='), 1).split(QLatin1Char(','));
+    int extent[4] = {};
+    bool read = values.size() == 4;
+    for (int i = 0; read && i < 4; ++i)
+        extent[i] = values[i].trimmed().toInt(&read);
+    if (!read)
+        return std::nullopt;
+    return QMargins(extent[0], extent[2], extent[1], extent[3]);
+}
+
+// Shown and framed by the window manager, with frameGeometry matching the frame it
+// reports; a window without decorations has a frame of zero.
 bool showFramed(QWidget *w, QRect geometry)
 {
     w->setGeometry(geometry);
     w->show();
     // Generous limits: under sanitizers and a loaded machine the window manager is slow.
     return QTest::qWaitForWindowExposed(w, 20000)
-           && QTest::qWaitFor([w] { return w->frameGeometry().size() != w->geometry().size(); },
-                              20000);
+           && QTest::qWaitFor(
+               [w] {
+                   const auto extents = frameExtents(w);
+                   return extents && w->frameGeometry() == w->geometry().marginsAdded(*extents);
+               },
+               20000);
 }
 
 bool above(const QWidget *w)
