@@ -22,8 +22,9 @@ void applyRegion(QWidget *window, const EffectRegion &region, bool keepWhole)
         QRegion mask;
         for (const Rect &r : region)
             mask += QRect(r.left, r.top, r.width(), r.height());
-        // An empty mask would show the whole window.
-        window->setMask(mask.isEmpty() ? QRegion(0, 0, 1, 1) : mask);
+        // An empty mask would show the whole window; one pixel just outside it shows none
+        // of it, where a pixel inside would leave a dot of the border on screen.
+        window->setMask(mask.isEmpty() ? QRegion(-1, -1, 1, 1) : mask);
     }
     // The shape of a visible window otherwise waits for some later flush, and
     // the part it uncovers is not repainted by itself.
