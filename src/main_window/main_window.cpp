@@ -65,8 +65,8 @@ MainWindow::MainWindow(Dialogs &dialogs, Copy copy, QWidget *parent)
     arrangeTabOrder();
 
     setClientSize(this, {clientWidth, closedHeight + (copy == Copy::Second ? 1 : 0)});
-    fillSystems();
-    // Ticking the language box switches every text to Greek: each run starts in Greek.
+    // Ticking the language box writes every text, the systems list's too, in Greek:
+    // each run starts in Greek.
     m_languageBox->setChecked(true);
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
 #include <QProxyStyle>
@@ -109,8 +110,11 @@ public:
 
 QPixmap programIcon(int size)
 {
-    // The format is named, so the reader need not probe the data to find it.
-    return QPixmap(QStringLiteral(":/radixon/radixon-%1.png").arg(size), "PNG");
+    // Named and not probed: asking every image plugin whether it reads these bytes
+    // would load them all at start-up, only to use Qt's own PNG reader.
+    QImageReader reader(QStringLiteral(":/radixon/radixon-%1.png").arg(size), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 void applyAppearance(QApplication &app)
