@@ -318,18 +318,13 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != m_aboutPicture)
         return QWidget::eventFilter(watched, event);
-    const auto *mouse = static_cast<const QMouseEvent *>(event);
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-        m_aboutPressed = mouse->button() == Qt::LeftButton;
-        break;
-    case QEvent::MouseButtonRelease:
-        if (std::exchange(m_aboutPressed, false) && mouse->button() == Qt::LeftButton
-            && m_aboutPicture->rect().contains(mouse->position().toPoint()))
+    if (event->type() == QEvent::MouseButtonPress) {
+        m_aboutPressed = static_cast<const QMouseEvent *>(event)->button() == Qt::LeftButton;
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        const auto *release = static_cast<const QMouseEvent *>(event);
+        if (std::exchange(m_aboutPressed, false) && release->button() == Qt::LeftButton
+            && m_aboutPicture->rect().contains(release->position().toPoint()))
             showAbout();
-        break;
-    default:
-        break;
     }
     return QWidget::eventFilter(watched, event);
 }
