@@ -210,11 +210,11 @@ private slots:
     {
         QTest::keyClick(entry(), Qt::Key_F1);
         QVERIFY(box(main_window::name::optionsBox)->isChecked());
-        QCOMPARE(test::clientHeight(window.get()), MainWindow::openHeight);
+        QCOMPARE(test::clientHeight(window.get()), 368);
         QVERIFY(control(main_window::name::optionsPanel)->geometry().bottom() < window->height());
         QTest::keyClick(entry(), Qt::Key_F1);
         QVERIFY(!box(main_window::name::optionsBox)->isChecked());
-        QCOMPARE(test::clientHeight(window.get()), MainWindow::closedHeight);
+        QCOMPARE(test::clientHeight(window.get()), 228);
         QCOMPARE(QApplication::focusWidget(), entry());
     }
 

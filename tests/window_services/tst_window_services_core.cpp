@@ -94,6 +94,9 @@ private slots:
         // Alone, the first window would pull the right edge to 998.
         row("maximised window counts as the work area", 10, {300, 300, 998, 400}, {0, 0, 10, 10},
             true, {501, 300}, {506, 300});
+        // Edges line up across a gap narrower than the reach, not only side by side.
+        row("just below a window snaps sideways too", 10, {300, 100, 500, 145}, far, false,
+            {304, 150}, {300, 145});
     }
     void snapping()
     {

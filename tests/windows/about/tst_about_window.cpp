@@ -5,8 +5,10 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPointer>
+#include <QScreen>
 #include <QUrl>
 #include <QtTest>
 
@@ -124,24 +126,56 @@ private slots:
     {
         QTest::addColumn<QString>("target");
         QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<QPoint>("releasedAt"); // from the pressed control's corner
         QTest::addColumn<int>("opens");
-        QTest::newRow("link") << about::name::webAddressLink << Qt::LeftButton << 1;
+        const QPoint inside(5, 5);
+        QTest::newRow("link") << about::name::webAddressLink << Qt::LeftButton << inside << 1;
         QTest::newRow("link with the right button")
-            << about::name::webAddressLink << Qt::RightButton << 0;
-        QTest::newRow("presentation") << about::name::aboutText << Qt::LeftButton << 0;
-        QTest::newRow("picture") << about::name::picture << Qt::LeftButton << 0;
+            << about::name::webAddressLink << Qt::RightButton << inside << 0;
+        QTest::newRow("link, released away from it")
+            << about::name::webAddressLink << Qt::LeftButton << QPoint(-30, 5) << 0;
+        QTest::newRow("presentation") << about::name::aboutText << Qt::LeftButton << inside << 0;
+        QTest::newRow("picture") << about::name::picture << Qt::LeftButton << inside << 0;
     }
     void onlyTheLinkOpensTheWebAddress()
     {
         QFETCH(QString, target);
         QFETCH(Qt::MouseButton, button);
+        QFETCH(QPoint, releasedAt);
         QFETCH(int, opens);
         openAbout(false);
-        QTest::mouseClick(test::control(window, qPrintable(target)), button);
+        QWidget *pressed = test::control(window, qPrintable(target));
+        QTest::mousePress(pressed, button, {}, QPoint(5, 5));
+        QTest::mouseRelease(pressed, button, {}, releasedAt);
         QCOMPARE(int(opened.size()), opens);
         if (opens)
             QCOMPARE(opened.front(), QUrl(QStringLiteral("https://radixon.example.org")));
         QCOMPARE(host->fakeDialogs.shown.size(), std::size_t(0)); // a failure is silent
+    }
+
+    // Centred over the main window, but never pushed off the screen by it.
+    void staysOnScreen_data()
+    {
+        QTest::addColumn<QPoint>("mainCentre"); // from the work area's top-left corner
+        QTest::newRow("main window in the middle") << QPoint(600, 450);
+        QTest::newRow("main window at the top-left corner") << QPoint(10, 10);
+        QTest::newRow("main window at the bottom-right corner") << QPoint(-10, -10);
+    }
+    void staysOnScreen()
+    {
+        QFETCH(QPoint, mainCentre);
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        const QPoint centre = QPoint(mainCentre.x() < 0 ? area.right() : area.left(),
+                                     mainCentre.y() < 0 ? area.bottom() : area.top())
+                              + mainCentre;
+        host->main.move(centre - host->main.rect().center());
+        openAbout(false);
+        const QRect placed = window->frameGeometry();
+        QVERIFY(area.contains(placed));
+        QRect centred(QPoint(), placed.size());
+        centred.moveCenter(centre);
+        if (area.contains(centred))
+            QCOMPARE(placed, centred);
     }
 
     void takesPartOnlyInTheEffects()
