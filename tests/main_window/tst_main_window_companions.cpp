@@ -67,9 +67,6 @@ private slots:
         const QStringList n255{QStringLiteral("255")};
         QTest::newRow("English binary")
             << false << 0 << n255 << test::textLines({"Bin: 255 = 11111111"});
-        QTest::newRow("English hexadecimal")
-            << false << 2 << n255 << test::textLines({"Hex: 255 = FF"});
-        QTest::newRow("Greek octal") << true << 1 << n255 << test::textLines({"Οκτ: 255 = 377"});
         QTest::newRow("Greek hexadecimal")
             << true << 2 << n255 << test::textLines({"Δεκ: 255 = FF"});
         QTest::newRow("each append moves the current line down")

@@ -41,12 +41,10 @@ void click(const QWidget *control)
     xdotool(u"mouseup 1"_s);
 }
 
-QString xwininfo(const QWidget *w, const QString &option = u"-stats"_s)
+// The numbers that xwininfo's report of the window gives for the pattern.
+QList<int> xwininfo(const QWidget *w, const QString &option, const QString &pattern)
 {
-    return tool(u"xwininfo"_s, {option, u"-id"_s, QString::number(w->winId())});
-}
-QList<int> numbers(const QString &text, const QString &pattern)
-{
+    const QString text = tool(u"xwininfo"_s, {option, u"-id"_s, QString::number(w->winId())});
     const QRegularExpressionMatch m = QRegularExpression(pattern).match(text);
     QList<int> all;
     for (int i = 1; i <= m.lastCapturedIndex(); ++i)
@@ -57,14 +55,14 @@ QList<int> numbers(const QString &text, const QString &pattern)
 QRect xGeometry(const QWidget *w)
 {
     const QList<int> n =
-        numbers(xwininfo(w), uR"(X:\s*(-?\d+)\s+Absolute upper-left Y:\s*(-?\d+))"_s);
+        xwininfo(w, u"-stats"_s, uR"(X:\s*(-?\d+)\s+Absolute upper-left Y:\s*(-?\d+))"_s);
     return {n.value(0), n.value(1), w->width(), w->height()};
 }
 // The extents of the window's X shape in its own coordinates; unshaped, all of it shows.
 QRect xShape(const QWidget *w)
 {
-    const QList<int> n = numbers(xwininfo(w, u"-shape"_s),
-                                 uR"(Window shape extents:\s*(\d+)x(\d+)\+(-?\d+)\+(-?\d+))"_s);
+    const QList<int> n =
+        xwininfo(w, u"-shape"_s, uR"(Window shape extents:\s*(\d+)x(\d+)\+(-?\d+)\+(-?\d+))"_s);
     return n.size() == 4 ? QRect(n[2], n[3], n[0], n[1]) : w->rect();
 }
 
@@ -152,11 +150,8 @@ private slots:
         pointerAlong(grip, travel, 1, 3);
         QTRY_COMPARE_WITH_TIMEOUT(xGeometry(window.get()).topLeft(), m_start + travel / 2,
                                   xTimeout);
-        if (companion) {
-            const QPoint first = offsetError(companion);
-            qInfo("mid-drag offset error at first look: %d, %d", first.x(), first.y());
+        if (companion)
             QTRY_COMPARE_WITH_TIMEOUT(offsetError(companion), QPoint(), xTimeout);
-        }
         pointerAlong(grip, travel, 4, 6);
         const QPoint flush(m_area.left(), m_start.y() + travel.y());
         QTRY_COMPARE_WITH_TIMEOUT(xGeometry(window.get()).topLeft(), flush, xTimeout);

@@ -1,7 +1,6 @@
 #include "main_window/main_window.h"
 #include "main_window/main_window_names.h"
 #include "support/main_window_session.h"
-#include "windows/about/about_names.h"
 #include "windows/common/appearance.h"
 #include "windows/common/companion_window.h"
 #include "windows/lists/lists_names.h"
@@ -190,49 +189,6 @@ private slots:
         // No half-written copy is left.
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
                  QStringList{QStringLiteral("list.txt")});
-    }
-
-    void rapidOpeningAndClosing_data()
-    {
-        QTest::addColumn<QByteArray>("opener");
-        QTest::addColumn<QByteArray>("form"); // empty: the opener is a box clicked again and again
-        QTest::addColumn<int>("clicks");
-        for (const char *name : {main_window::name::temporaryListBox,
-                                 main_window::name::toDecimalBox, main_window::name::otherBaseBox,
-                                 main_window::name::listsBox, main_window::name::showAllBox}) {
-            QTest::addRow("%s ends open", name) << QByteArray(name) << QByteArray() << 21;
-            QTest::addRow("%s ends closed", name) << QByteArray(name) << QByteArray() << 20;
-        }
-        for (const auto &[opener, form] :
-             {std::pair{main_window::name::temporaryListBox, temporary_list::name::window},
-              {main_window::name::toDecimalBox, to_decimal::name::window},
-              {main_window::name::otherBaseBox, other_base::name::window},
-              {main_window::name::listsBox, lists::name::window},
-              {main_window::name::aboutPicture, about::name::window}})
-            QTest::addRow("%s closed by its close control while opening", form)
-                << QByteArray(opener) << QByteArray(form) << 20;
-    }
-    void rapidOpeningAndClosing()
-    {
-        QFETCH(QByteArray, opener);
-        QFETCH(QByteArray, form);
-        QFETCH(int, clicks);
-        for (int i = 0; i < clicks; ++i) {
-            if (form.isEmpty()) {
-                test::clickBox(window.get(), opener);
-                continue;
-            }
-            QTest::mouseClick(test::control(window.get(), opener), Qt::LeftButton, {},
-                              QPoint(6, 6));
-            CompanionWindow *opened = openWindow(form);
-            QVERIFY(opened && isEffectRunning(opened));
-            QVERIFY(!opened->close());
-            QTest::qWait(i % 3); // sometimes a frame of the close effect runs before the next click
-        }
-        settleAndVerifyAgreement();
-        QCOMPARE(companionWindows().size(), clicks % 2 == 0                           ? 0
-                                            : opener == main_window::name::showAllBox ? 4
-                                                                                      : 1);
     }
 
     // Windows follow a Greek main window's on-top state, so that is on too.

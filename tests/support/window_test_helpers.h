@@ -108,47 +108,6 @@ inline QStringList captionsCutOff(const QWidget *window)
     return cut;
 }
 
-// The two conversion windows share their options: one box shows the options panel,
-// another puts the window on top.
-inline void verifyOptionAndOnTopBoxes(QWidget *window)
-{
-    const QWidget *converter = control(window, converter::name::converterFrame);
-    const QWidget *options = control(window, converter::name::optionsPanel);
-    clickBox(window, converter::name::optionsBox);
-    QCOMPARE(window->height(), converter->geometry().bottom() + 1 + converter->x());
-    QVERIFY(!options->isVisible());
-    clickBox(window, converter::name::optionsBox);
-    QCOMPARE(window->height(), options->geometry().bottom() + 1 + converter->x());
-    QVERIFY(options->isVisible());
-    clickBox(window, converter::name::onTopBox);
-    QVERIFY(isAlwaysOnTop(window));
-    clickBox(window, converter::name::onTopBox);
-    QVERIFY(!isAlwaysOnTop(window));
-}
-
-inline void addLoadRows()
-{
-    QTest::addColumn<bool>("greek");
-    QTest::addColumn<bool>("mainOnTop");
-    QTest::newRow("English") << false << false;
-    QTest::newRow("English ignores the main window on top") << false << true;
-    QTest::newRow("Greek") << true << false;
-    QTest::newRow("Greek copies the main window on top") << true << true;
-}
-
-// Right after the load of a conversion window: docked, opening, its options in view,
-// and the language and on-top state that only a Greek main window passes on.
-inline void verifyLoaded(const QWidget *window, FakeHost &host, bool greek, bool mainOnTop)
-{
-    QVERIFY(host.dock().isRegistered(window));
-    QVERIFY(isEffectRunning(window));
-    QVERIFY(control<QCheckBox>(window, converter::name::optionsBox)->isChecked());
-    QCOMPARE(control<QCheckBox>(window, converter::name::languageBox)->isChecked(), greek);
-    QCOMPARE(control<QCheckBox>(window, converter::name::onTopBox)->isChecked(),
-             greek && mainOnTop);
-    QCOMPARE(isAlwaysOnTop(window), greek && mainOnTop);
-}
-
 // All companion windows, or only the one of that name that is open and not closing.
 inline QList<CompanionWindow *> companionWindows(const char *name = nullptr)
 {

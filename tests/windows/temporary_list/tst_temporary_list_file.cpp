@@ -1,26 +1,8 @@
 #include "support/window_test_helpers.h"
 #include "windows/temporary_list/temporary_list_file.h"
 
-#include <QRandomGenerator>
-
-#include <algorithm>
-#include <list>
-
 using namespace radixon::temporary_list;
 using radixon::test::textLines;
-
-namespace {
-
-// The removal as the list box did it: each line in turn drops every later equal line.
-QStringList removeDoublesOneByOne(const QStringList &lines)
-{
-    std::list<QString> remaining(lines.begin(), lines.end());
-    for (auto i = remaining.begin(); i != remaining.end(); ++i)
-        remaining.erase(std::remove(std::next(i), remaining.end(), *i), remaining.end());
-    return QStringList(remaining.begin(), remaining.end());
-}
-
-} // namespace
 
 class TestTemporaryListFile : public QObject {
     Q_OBJECT
@@ -45,23 +27,6 @@ private slots:
         QFETCH(QStringList, lines);
         QFETCH(QStringList, kept);
         QCOMPARE(radixon::temporary_list::withoutRepeats(lines), kept);
-    }
-
-    void withoutRepeatsOnALargeList_data()
-    {
-        QTest::addColumn<int>("distinct"); // 0: every line differs
-        QTest::newRow("many repeats") << 700;
-        QTest::newRow("every line different") << 0;
-    }
-    void withoutRepeatsOnALargeList()
-    {
-        QFETCH(int, distinct);
-        QRandomGenerator random(20240501);
-        QStringList lines;
-        for (int i = 0; i < 32767; ++i)
-            lines << QStringLiteral("Bin: %1 = x").arg(distinct ? random.bounded(distinct) : i);
-        QCOMPARE(radixon::temporary_list::withoutRepeats(lines),
-                 distinct ? removeDoublesOneByOne(lines) : lines);
     }
 
     void savedInGreekCodePage_data()

@@ -163,9 +163,6 @@ private slots:
         QTest::newRow("empty list")
             << QStringList() << false << ""
             << textLines({"There Are No Items In The Temporary List To Save"});
-        QTest::newRow("empty list, Greek")
-            << QStringList() << true << ""
-            << textLines({"Δεν Υπάρχουν Στοιχεία Στην Προσωρινή Λίστα Για Αποθήκευση"});
         QTest::newRow("cancelled") << line << false << "" << textLines({offered});
         QTest::newRow("existing file that cannot be replaced")
             << line << false << "/proc/version"
