@@ -249,15 +249,50 @@ private slots:
         QCOMPARE(openWindow(about::name::window) != nullptr, opens);
     }
 
+    void reopeningWhileTheCloseEffectRunsGivesAFreshWindow_data()
+    {
+        QTest::addColumn<bool>("about"); // closed by its own control, reopened by the picture
+        QTest::newRow("to-decimal window by its box") << false;
+        QTest::newRow("About by its close control and the picture") << true;
+    }
     void reopeningWhileTheCloseEffectRunsGivesAFreshWindow()
     {
-        box(main_window::name::toDecimalBox)->setChecked(true);
-        CompanionWindow *first = openWindow(to_decimal::name::window);
-        box(main_window::name::toDecimalBox)->setChecked(false);
-        box(main_window::name::toDecimalBox)->setChecked(true);
-        CompanionWindow *second = openWindow(to_decimal::name::window);
+        QFETCH(bool, about);
+        const char *name = about ? about::name::window : to_decimal::name::window;
+        QWidget *picture = test::control(window.get(), main_window::name::aboutPicture);
+        const auto reopen = [&] {
+            if (about)
+                QTest::mouseClick(picture, Qt::LeftButton);
+            else
+                box(main_window::name::toDecimalBox)->setChecked(true);
+        };
+        reopen();
+        CompanionWindow *first = openWindow(name);
+        QVERIFY(first);
+        if (about)
+            first->close();
+        else
+            box(main_window::name::toDecimalBox)->setChecked(false);
+        reopen();
+        CompanionWindow *second = openWindow(name);
         QVERIFY(second && second != first);
         QTRY_COMPARE(companionWindows().size(), 1);
+    }
+
+    // Leaving during "Show All" ends the cascade: no window opens behind the farewell.
+    void shutdownDuringShowAllOpensNothingMore()
+    {
+        box(main_window::name::showAllBox)->setChecked(true);
+        QTRY_VERIFY(openWindow(temporary_list::name::window));
+        int openAtFarewell = -1;
+        dialogs->onInform = [&openAtFarewell] {
+            const QList<CompanionWindow *> all = companionWindows();
+            openAtFarewell =
+                int(std::count_if(all.begin(), all.end(),
+                                  [](const CompanionWindow *w) { return !w->isUnloading(); }));
+        };
+        window->close();
+        QCOMPARE(openAtFarewell, 0);
     }
 
     void aboutOnceThenShutdownUnloadsEverythingBeforeTheFarewell_data()

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 
 namespace radixon::test {
 
@@ -21,10 +22,13 @@ public:
     std::vector<Shown> shown;
     bool answerYes = true;
     std::deque<std::optional<QString>> saveAnswers;
+    std::function<void()> onInform; // runs while a message is up
 
     void inform(QWidget *, const QString &title, const QString &text, Icon icon) override
     {
         shown.push_back({QStringLiteral("inform"), title, text, icon});
+        if (onInform)
+            onInform();
     }
     bool askYesNo(QWidget *, const QString &title, const QString &text) override
     {

@@ -208,6 +208,8 @@ private slots:
             << Kind::ToDecimal << false << true << false;
         QTest::newRow("to decimal, Greek copies the main window on top")
             << Kind::ToDecimal << true << true << false;
+        QTest::newRow("to decimal, Greek, main window not on top")
+            << Kind::ToDecimal << true << false << false;
         QTest::newRow("other base, English") << Kind::OtherBase << false << false << false;
         QTest::newRow("other base, Greek copies the main window on top")
             << Kind::OtherBase << true << true << false;
