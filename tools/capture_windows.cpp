@@ -4,6 +4,7 @@
 
 #include "main_window/main_window.h"
 #include "main_window/main_window_names.h"
+#include "window_services/window_effects.h"
 #include "windows/about/about_names.h"
 #include "windows/common/appearance.h"
 #include "windows/common/companion_window.h"
@@ -21,6 +22,7 @@
 #include <QListWidget>
 #include <QTest>
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -46,7 +48,6 @@ const std::pair<const char *, const char *> pictures[] = {
 
 void save(const QDir &folder, const char *name, const char *stem, const char *language)
 {
-    QTest::qWait(900); // open effects have ended
     if (QWidget *shown = window(name)) {
         const QString file = folder.filePath(
             QStringLiteral("%1-%2.png").arg(QLatin1String(stem), QLatin1String(language)));
@@ -87,14 +88,34 @@ int main(int argc, char *argv[])
         main.findChild<QCheckBox *>(QLatin1String(main_window::name::showAllBox))->setChecked(true);
         QTest::mouseClick(main.findChild<QWidget *>(QLatin1String(main_window::name::aboutPicture)),
                           Qt::LeftButton);
+        // "Show All" opens the windows one after the other, each with its effect.
+        for (const auto &picture : pictures) {
+            if (!QTest::qWaitFor(
+                    [&picture] {
+                        const QWidget *shown = window(picture.first);
+                        return shown && !isEffectRunning(shown);
+                    },
+                    10000))
+                return 1;
+        }
         fill(&main);
+        QTest::qWait(100);
         for (const auto &[name, stem] : pictures)
             save(folder, name, stem, language);
         main.findChild<QCheckBox *>(QLatin1String(main_window::name::showAllBox))
             ->setChecked(false);
         if (auto *about = qobject_cast<CompanionWindow *>(window(about::name::window)))
             about->unload();
-        QTest::qWait(900);
+        // "Show All" closes the windows one after the other.
+        if (!QTest::qWaitFor(
+                [] {
+                    const QWidgetList all = QApplication::topLevelWidgets();
+                    return std::none_of(all.begin(), all.end(), [](const QWidget *w) {
+                        return qobject_cast<const CompanionWindow *>(w) != nullptr;
+                    });
+                },
+                10000))
+            return 1;
     }
     return 0;
 }

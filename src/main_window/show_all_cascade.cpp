@@ -13,12 +13,16 @@ void ShowAllCascade::run(std::vector<Step> steps)
 
 void ShowAllCascade::cancel()
 {
+    stopWaiting();
+    m_steps.clear();
+    m_next = 0;
+}
+
+void ShowAllCascade::stopWaiting()
+{
     for (const QMetaObject::Connection &wait : m_waits)
         disconnect(wait);
     m_waits.clear();
-    m_waitingFor = nullptr;
-    m_steps.clear();
-    m_next = 0;
 }
 
 void ShowAllCascade::runNext()
@@ -29,27 +33,20 @@ void ShowAllCascade::runNext()
         CompanionWindow *window = step();
         if (!window)
             continue;
-        m_waitingFor = window;
         // An opening window that the user closes at once ends with its close effect
         // instead; a window may also go without either.
+        const auto stepEnded = [this] {
+            stopWaiting();
+            runNext();
+        };
         m_waits = {
-            connect(window, &CompanionWindow::opened, this, &ShowAllCascade::stepEnded),
-            connect(window, &CompanionWindow::unloaded, this, &ShowAllCascade::stepEnded),
-            connect(window, &QObject::destroyed, this, &ShowAllCascade::stepEnded),
+            connect(window, &CompanionWindow::opened, this, stepEnded),
+            connect(window, &CompanionWindow::unloaded, this, stepEnded),
+            connect(window, &QObject::destroyed, this, stepEnded),
         };
         return;
     }
-    m_steps.clear();
-    m_next = 0;
-}
-
-void ShowAllCascade::stepEnded()
-{
-    for (const QMetaObject::Connection &wait : m_waits)
-        disconnect(wait);
-    m_waits.clear();
-    m_waitingFor = nullptr;
-    runNext();
+    cancel();
 }
 
 } // namespace radixon

@@ -3,7 +3,6 @@
 #include "windows/common/companion_window.h"
 
 #include <QObject>
-#include <QPointer>
 
 #include <functional>
 #include <vector>
@@ -24,15 +23,13 @@ public:
     // Replaces any cascade still running.
     void run(std::vector<Step> steps);
     void cancel();
-    bool isRunning() const { return m_next < m_steps.size() || m_waitingFor; }
 
 private:
     void runNext();
-    void stepEnded();
+    void stopWaiting();
 
     std::vector<Step> m_steps;
     std::size_t m_next = 0;
-    QPointer<CompanionWindow> m_waitingFor;
     std::vector<QMetaObject::Connection> m_waits;
 };
 

@@ -45,12 +45,9 @@ public:
     // The close button is always there, whatever `buttons` says.
     TitleBar(QWidget *window, Buttons buttons, Kind kind, DragStart onDragStart = {});
 
-    Kind kind() const { return m_kind; }
-    void setDragStart(DragStart onDragStart) { m_onDragStart = std::move(onDragStart); }
     // Sets the accessible names and tool tips; the program passes them in its language.
     void setButtonNames(const QString &close, const QString &minimize);
     TitleBarButton *closeButton() const { return m_closeButton; }
-    TitleBarButton *minimizeButton() const { return m_minimizeButton; }
 
     // The bar's height in the current style and font.
     int barHeight() const;

@@ -9,6 +9,7 @@
 #include "windows/about/about_texts.h"
 #include "windows/common/appearance.h"
 #include "windows/common/companion_window.h"
+#include "windows/common/converter_texts.h"
 #include "windows/lists/lists_names.h"
 #include "windows/lists/lists_texts.h"
 #include "windows/other_base/other_base_names.h"
@@ -210,6 +211,8 @@ private slots:
             {temporary_list::name::window, table(temporary_list::texts)},
             {to_decimal::name::window, table(to_decimal::texts)},
             {other_base::name::window, table(other_base::texts)},
+            {to_decimal::name::window, table(converter::texts)},
+            {other_base::name::window, table(converter::texts)},
             {lists::name::window, table(lists::texts)},
             {about::name::window, table(about::texts)},
         };

@@ -4,6 +4,7 @@
 #include "window_services/hover_highlight.h"
 #include "window_services/qt_magnetic_dock.h"
 #include "windows/common/converter_names.h"
+#include "windows/common/converter_texts.h"
 #include "windows/common/layout.h"
 
 #include <QGroupBox>
@@ -52,7 +53,7 @@ void ConverterWindow::finishCreation(QAbstractButton *calculate)
     connect(m_optionsBox, &QCheckBox::toggled, this, &ConverterWindow::showOptionsFrame);
     enableHover(m_optionsBox);
     enableHover(calculate);
-    applyTexts(this, m_design.texts, m_design.textCount, false);
+    applyLanguage(false);
     m_host.dock().enableDragAnywhere(this, {m_converterFrame, m_optionsPanel});
 }
 
@@ -81,10 +82,16 @@ void ConverterWindow::showOptionsFrame(bool open)
     numberField()->setFocus();
 }
 
+void ConverterWindow::applyLanguage(bool greek)
+{
+    applyTexts(this, converter::texts, greek);
+    applyTexts(this, m_design.texts, m_design.textCount, greek);
+}
+
 void ConverterWindow::switchLanguage()
 {
     const bool greek = m_languageBox->isChecked();
-    applyTexts(this, m_design.texts, m_design.textCount, greek);
+    applyLanguage(greek);
     languageSwitched(greek);
 }
 

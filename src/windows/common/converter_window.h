@@ -56,6 +56,7 @@ private:
     void beginLoad(QPoint topLeft);
     void followMainWindow();
     void showOptionsFrame(bool open);
+    void applyLanguage(bool greek);
     void switchLanguage();
 
     const Design m_design;

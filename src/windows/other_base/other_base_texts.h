@@ -6,22 +6,16 @@
 
 namespace radixon::other_base {
 
-// The window's texts, in the order the language switch writes them.
+// The window's own texts; the shared options panel's are in converter_texts.h.
 inline constexpr TextRow texts[] = {
     {name::window, TextRole::Title, {"Radixon By Zendor", "Radixon Από Τον Zendor"}},
     {converter::name::converterFrame,
      TextRole::Caption,
      {"Other Numerical System", "Άλλο Αριθμητικό Σύστημα"}},
-    {converter::name::optionsPanel, TextRole::Caption, {"Options", "Επιλογές"}},
     {name::baseLabel, TextRole::Caption, {"Enter Base Number:", "Πληκτρολόγισε Βάση:"}},
     {name::numberLabel, TextRole::Caption, {"Enter Number:", "Πληκτρολόγισε Αριθμό:"}},
     {name::resultLabel, TextRole::Caption, {"Result:", "Αποτέλεσμα:"}},
     {name::calculateButton, TextRole::Caption, {"Calculate", "Υπολογισμός"}},
-    {converter::name::optionsBox, TextRole::Caption, {"Options", "Επιλογές"}},
-    {converter::name::onTopBox, TextRole::Caption, {"Always On Top", "Πάντα Στο Προσκήνιο"}},
-    {converter::name::dockBox, TextRole::Caption, {"Dock", "Καρφίτσωμα"}},
-    // The language box names the languages in the language that is not shown.
-    {converter::name::languageBox, TextRole::Caption, {"Ελληνικά/Αγγλικά", "Greek/English"}},
     {name::numberField,
      TextRole::ToolTip,
      {"Enter number and press [Calculate] or Enter",

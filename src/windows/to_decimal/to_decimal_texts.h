@@ -8,13 +8,12 @@
 
 namespace radixon::to_decimal {
 
-// The window's texts, in the order the language switch writes them.
+// The window's own texts; the shared options panel's are in converter_texts.h.
 inline constexpr TextRow texts[] = {
     {name::window, TextRole::Title, {"Radixon By Zendor", "Radixon Από Τον Zendor"}},
     {converter::name::converterFrame,
      TextRole::Caption,
      {"Conversion To Decimal", "Μετατροπή Σε Δεκαδικό"}},
-    {converter::name::optionsPanel, TextRole::Caption, {"Options", "Επιλογές"}},
     {name::systemLabel,
      TextRole::Caption,
      {"Choose Numerical System:", "Διάλεξε Αριθμητικό Σύστημα:"}},
@@ -22,11 +21,6 @@ inline constexpr TextRow texts[] = {
     {name::resultLabel, TextRole::Caption, {"Decimal Result:", "Δεκαδικό Αποτέλεσμα:"}},
     {name::calculateButton, TextRole::Caption, {"Calculate", "Υπολογισμός"}},
     {name::calculateButton, TextRole::ToolTip, {"Calculate", "Υπολογισμός"}},
-    {converter::name::optionsBox, TextRole::Caption, {"Options", "Επιλογές"}},
-    {converter::name::onTopBox, TextRole::Caption, {"Always On Top", "Πάντα Στο Προσκήνιο"}},
-    {converter::name::dockBox, TextRole::Caption, {"Dock", "Καρφίτσωμα"}},
-    // The language box names the languages in the language that is not shown.
-    {converter::name::languageBox, TextRole::Caption, {"Ελληνικά/Αγγλικά", "Greek/English"}},
     {name::numberField,
      TextRole::ToolTip,
      {"Enter number and press [Calculate] or Enter",
