@@ -2,7 +2,7 @@
 # Runs a command on a private X server with a window manager:
 #   run-under-xvfb.sh COMMAND [ARGS...]
 # Starts Xvfb on a free display and openbox on it, waits until openbox manages
-# the screen, runs the command with DISPLAY set and returns its exit status.
+# windows, runs the command with DISPLAY set and returns its exit status.
 # XVFB_SCREEN (default 1280x1024x24) sets the screen; NO_WM=1 skips openbox.
 set -u
 
@@ -52,6 +52,20 @@ if [ "${NO_WM:-0}" != 1 ]; then
         fi
         kill -0 "$wm_pid" 2>/dev/null || break
         sleep 0.05
+    done
+    # Openbox names itself before it has finished starting, and a window mapped in
+    # between is never managed; it switches desktops only once it is ready.
+    for desktop in 1 0; do
+        [ -n "$up" ] || break
+        up=""
+        for _ in $(seq 1 100); do
+            xdotool set_desktop "$desktop" 2>/dev/null
+            if [ "$(xdotool get_desktop 2>/dev/null)" = "$desktop" ]; then
+                up=1
+                break
+            fi
+            sleep 0.05
+        done
     done
     if [ -z "$up" ]; then
         echo "run-under-xvfb: openbox did not start" >&2

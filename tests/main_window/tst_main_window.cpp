@@ -1,106 +1,109 @@
-#include "main_window/main_window.h"
-#include "main_window/main_window_names.h"
+#include "main_window/single_instance.h"
+#include "main_window/startup.h"
 #include "support/window_test_helpers.h"
-#include "window_services/always_on_top.h"
+#include "windows/about/about_names.h"
 #include "windows/common/appearance.h"
+#include "windows/common/bilingual.h"
+#include "windows/lists/lists_names.h"
+#include "windows/other_base/other_base_names.h"
+#include "windows/temporary_list/temporary_list_names.h"
+#include "windows/temporary_list/temporary_list_window.h"
+#include "windows/to_decimal/to_decimal_names.h"
 
-#include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
-#include <QtTest>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTimer>
 
-#include <memory>
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <csignal>
+#include <optional>
+#include <random>
 
 using namespace radixon;
+using test::companionWindows;
+using test::openWindow;
 
-class TestMainWindow : public QObject {
+namespace {
+
+// The labels, boxes, buttons and frames whose caption is cut off, that stick out of
+// their container or that the title bar covers.
+QStringList captionsCutOff(const QWidget *window)
+{
+    const QWidget *bar = titleBarOf(window);
+    QStringList cut;
+    for (const QWidget *child : window->findChildren<QWidget *>()) {
+        const bool captioned = qobject_cast<const QLabel *>(child)
+                               || qobject_cast<const QAbstractButton *>(child)
+                               || qobject_cast<const QGroupBox *>(child);
+        const QRect place = child->geometry();
+        const bool covered = child->parentWidget() == window && place.intersects(bar->geometry());
+        if (captioned
+            && (covered || !captionFits(child) || !child->parentWidget()->rect().contains(place)))
+            cut << child->objectName();
+    }
+    return cut;
+}
+
+// The window boxes in the order "Show All" sets them, and their windows.
+const char *const boxes[] = {main_window::name::temporaryListBox, main_window::name::toDecimalBox,
+                             main_window::name::otherBaseBox, main_window::name::listsBox};
+const char *const boxedWindows[] = {temporary_list::name::window, to_decimal::name::window,
+                                    other_base::name::window, lists::name::window};
+
+} // namespace
+
+class TestMainWindow : public QObject, protected test::MainWindowSession {
     Q_OBJECT
 
-    std::unique_ptr<test::FakeDialogs> dialogs;
-    std::unique_ptr<MainWindow> window;
-
-    template <class T = QWidget>
-    T *control(const char *name) const
+    QLineEdit *field(const char *name) const
     {
-        return test::control<T>(window.get(), name);
+        return test::control<QLineEdit>(window.get(), name);
     }
-    QLineEdit *entry() const { return control<QLineEdit>(main_window::name::numberField); }
-    QString result() const { return control<QLineEdit>(main_window::name::resultField)->text(); }
-    QString preview() const { return control<QLineEdit>(main_window::name::previewField)->text(); }
-    QCheckBox *box(const char *name) const { return control<QCheckBox>(name); }
-    void clickBox(const char *name) const { QTest::mouseClick(box(name), Qt::LeftButton); }
-    void typeNumber(const QString &text) const { QTest::keyClicks(entry(), text); }
-
+    QComboBox *systems() const
+    {
+        return test::control<QComboBox>(window.get(), main_window::name::systemList);
+    }
+    void calculate(const QString &number, Qt::Key key = Qt::Key_Return,
+                   Qt::KeyboardModifiers modifiers = {}) const
+    {
+        field(main_window::name::numberField)->setText(number);
+        QTest::keyClick(field(main_window::name::numberField), key, modifiers);
+    }
+    QWidget *picture() const
+    {
+        return test::control(window.get(), main_window::name::aboutPicture);
+    }
 private slots:
-    void initTestCase() { applyAppearance(*qApp); }
-
-    void init()
+    void initTestCase()
     {
-        dialogs = std::make_unique<test::FakeDialogs>();
-        window = std::make_unique<MainWindow>(*dialogs);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        test::dropPlatformNoise();
+        applyAppearance(*qApp);
     }
+    void init() { QVERIFY(openMainWindow()); }
+    void cleanup() { QVERIFY(closeMainWindow()); }
 
-    void cleanup() { window.reset(); }
-
-    void startsInGreekWithBinarySelected()
+    // Typed letters, signs and separators are dropped; a paste is kept as it is, and
+    // the preview is blank while the number is beyond the largest value.
+    void entryKeepsDigitsOnly()
     {
-        QCOMPARE(test::clientHeight(window.get()), 228); // options panel out of sight
-        QVERIFY(control(main_window::name::optionsPanel)->geometry().top() >= window->height());
-        QCOMPARE(window->windowTitle(), QString::fromUtf8("Radixon Από Τον Zendor"));
-        QVERIFY(window->greek());
-        QCOMPARE(control<QComboBox>(main_window::name::systemList)->currentText(),
-                 QString::fromUtf8("Δυαδικό"));
-        QCOMPARE(QApplication::focusWidget(), entry());
-        QVERIFY(entry()->text().isEmpty() && result().isEmpty() && preview().isEmpty());
-    }
-
-    void previewFollowsTheNumber_data()
-    {
-        QTest::addColumn<bool>("pasted");
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("kept");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("255 typed") << false << "255"
-                                   << "255"
-                                   << "11111111 - 377 - FF";
-        QTest::newRow("letters, signs and separators typed are dropped") << false << "1a-,. 2"
-                                                                         << "12"
-                                                                         << "1100 - 14 - C";
-        QTest::newRow("pasted beyond the largest value") << true << "79228162514264337593543950336"
-                                                         << "79228162514264337593543950336"
-                                                         << " -  - ";
-        QTest::newRow("pasted fraction") << true << "2.5"
-                                         << "2.5"
-                                         << "10 - 2 - 2";
-    }
-    void previewFollowsTheNumber()
-    {
-        QFETCH(bool, pasted);
-        QFETCH(QString, input);
-        QFETCH(QString, kept);
-        QFETCH(QString, expected);
-        QApplication::clipboard()->setText(input);
-        if (pasted)
-            QTest::keySequence(entry(), QKeySequence::Paste);
-        else
-            typeNumber(input);
-        QCOMPARE(entry()->text(), kept);
-        QCOMPARE(preview(), expected);
-    }
-
-    // The entry's filter lets the editing keys through.
-    void editingKeysWork()
-    {
-        typeNumber(QStringLiteral("1234"));
-        QTest::keyClick(entry(), Qt::Key_Backspace);
-        QTest::keyClick(entry(), Qt::Key_Home);
-        QTest::keyClick(entry(), Qt::Key_Delete);
-        QCOMPARE(entry()->text(), QStringLiteral("23"));
-        QCOMPARE(preview(), QStringLiteral("10111 - 27 - 17"));
+        QLineEdit *entry = field(main_window::name::numberField);
+        QTest::keyClicks(entry, QStringLiteral("1a-,. 2"));
+        QCOMPARE(entry->text(), QStringLiteral("12"));
+        QCOMPARE(field(main_window::name::previewField)->text(), QStringLiteral("1100 - 14 - C"));
+        entry->clear();
+        QApplication::clipboard()->setText(QStringLiteral("79228162514264337593543950336"));
+        QTest::keySequence(entry, QKeySequence::Paste);
+        QCOMPARE(entry->text(), QStringLiteral("79228162514264337593543950336"));
+        QCOMPARE(field(main_window::name::previewField)->text(), QStringLiteral(" -  - "));
     }
 
     // Each row follows a first result, 10 in binary.
@@ -108,101 +111,343 @@ private slots:
     {
         QTest::addColumn<int>("system");
         QTest::addColumn<QString>("number");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
         QTest::addColumn<QString>("expected");
-        const int none = Qt::NoModifier, enter = Qt::Key_Return;
-        QTest::newRow("binary by Enter") << 0 << "255" << enter << none << "11111111";
         QTest::newRow("octal by keypad Enter")
-            << 1 << "255" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "377";
-        QTest::newRow("hexadecimal by Shift+Enter")
-            << 2 << "255" << enter << int(Qt::ShiftModifier) << "FF";
-        QTest::newRow("empty field keeps the result") << 0 << "" << enter << none << "1010";
+            << 1 << "255" << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier) << "377";
+        QTest::newRow("empty field keeps the result")
+            << 0 << "" << Qt::Key_Return << Qt::KeyboardModifiers() << "1010";
         QTest::newRow("above the largest value clears it")
-            << 0 << "79228162514264337593543950336" << enter << none << "";
+            << 0 << "79228162514264337593543950336" << Qt::Key_Return << Qt::KeyboardModifiers()
+            << "";
     }
     void calculates()
     {
         QFETCH(int, system);
         QFETCH(QString, number);
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
+        QFETCH(Qt::Key, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
         QFETCH(QString, expected);
-        typeNumber(QStringLiteral("10"));
-        QTest::keyClick(entry(), Qt::Key_Return);
-        QCOMPARE(result(), QStringLiteral("1010"));
-        entry()->clear();
-        control<QComboBox>(main_window::name::systemList)->setCurrentIndex(system);
-        typeNumber(number);
-        QTest::keyClick(entry(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(result(), expected);
-        QCOMPARE(entry()->text(), number); // Enter inserts nothing
-        QCOMPARE(QApplication::focusWidget(), entry());
+        calculate(QStringLiteral("10"));
+        systems()->setCurrentIndex(system);
+        calculate(number, key, modifiers);
+        QCOMPARE(field(main_window::name::resultField)->text(), expected);
+        QCOMPARE(field(main_window::name::numberField)->text(), number); // Enter inserts nothing
     }
 
-    void pickingASystemKeepsTheResult()
+    // F1 folds the options panel in and out; the on-top box keeps the window on top.
+    void optionsPanel()
     {
-        typeNumber(QStringLiteral("255"));
-        QTest::keyClick(entry(), Qt::Key_Return);
-        auto *systems = control<QComboBox>(main_window::name::systemList);
-        systems->setFocus();
-        QTest::keyClick(systems, Qt::Key_Down);
-        QCOMPARE(systems->currentIndex(), 1);
-        QCOMPARE(result(), QStringLiteral("11111111"));
-    }
-
-    void f1TogglesTheOptionsPanel()
-    {
-        QTest::keyClick(entry(), Qt::Key_F1);
-        QVERIFY(box(main_window::name::optionsBox)->isChecked());
+        const QWidget *panel = test::control(window.get(), main_window::name::optionsPanel);
+        const auto panelShown = [&] {
+            return panel->isVisibleTo(window.get()) && window->rect().contains(panel->geometry());
+        };
         QCOMPARE(test::clientHeight(window.get()), 368);
-        QVERIFY(control(main_window::name::optionsPanel)->geometry().bottom() < window->height());
-        QTest::keyClick(entry(), Qt::Key_F1);
+        QVERIFY(panelShown());
+        QTest::keyClick(field(main_window::name::numberField), Qt::Key_F1);
         QVERIFY(!box(main_window::name::optionsBox)->isChecked());
         QCOMPARE(test::clientHeight(window.get()), 228);
-        QCOMPARE(QApplication::focusWidget(), entry());
+        QVERIFY(!panelShown());
+        QTest::keyClick(field(main_window::name::numberField), Qt::Key_F1);
+        QCOMPARE(test::clientHeight(window.get()), 368);
+        test::clickBox(window.get(), main_window::name::onTopBox);
+        QVERIFY(isAlwaysOnTop(window.get()) && window->alwaysOnTop());
+        test::clickBox(window.get(), main_window::name::onTopBox);
+        QVERIFY(!isAlwaysOnTop(window.get()));
     }
 
-    void languageSwitch_data()
-    {
-        QTest::addColumn<int>("clicks");
-        QTest::addColumn<bool>("greek");
-        QTest::newRow("one click gives English") << 1 << false;
-        QTest::newRow("two clicks give Greek again") << 2 << true;
-    }
+    // The language box refills the number systems and keeps the number and its result.
     void languageSwitch()
     {
-        QFETCH(int, clicks);
-        QFETCH(bool, greek);
-        box(main_window::name::optionsBox)->setChecked(true);
-        auto *systems = control<QComboBox>(main_window::name::systemList);
-        systems->setCurrentIndex(2);
-        typeNumber(QStringLiteral("255"));
-        QTest::keyClick(entry(), Qt::Key_Return);
-        for (int i = 0; i < clicks; ++i)
-            clickBox(main_window::name::languageBox);
-        QCOMPARE(window->greek(), greek);
-        const auto pick = [greek](const char *english, const char *greekText) {
-            return QString::fromUtf8(greek ? greekText : english);
-        };
-        QCOMPARE(window->windowTitle(), pick("Radixon By Zendor", "Radixon Από Τον Zendor"));
-        QCOMPARE(systems->count(), 3);
-        QCOMPARE(systems->currentIndex(), 0);
-        QCOMPARE(systems->itemText(2), pick("Hexademical", "Δεκαεξαδικό"));
-        QCOMPARE(result(), QStringLiteral("FF"));
-        QCOMPARE(entry()->text(), QStringLiteral("255"));
-        QCOMPARE(QApplication::focusWidget(), entry());
+        systems()->setCurrentIndex(2);
+        calculate(QStringLiteral("255"));
+        test::clickBox(window.get(), main_window::name::languageBox);
+        QVERIFY(!window->greek());
+        QCOMPARE(window->windowTitle(), QStringLiteral("Radixon By Zendor"));
+        QCOMPARE(systems()->count(), 3);
+        QCOMPARE(systems()->currentIndex(), 0);
+        QCOMPARE(systems()->itemText(2), QStringLiteral("Hexademical"));
+        QCOMPARE(field(main_window::name::resultField)->text(), QStringLiteral("FF"));
+        QCOMPARE(field(main_window::name::numberField)->text(), QStringLiteral("255"));
     }
 
-    void alwaysOnTopKeepsItsOwnState()
+    void resultsGoToTheTemporaryList_data()
     {
-        box(main_window::name::optionsBox)->setChecked(true);
-        clickBox(main_window::name::onTopBox);
-        QVERIFY(isAlwaysOnTop(window.get()));
-        QVERIFY(window->alwaysOnTop());
-        clickBox(main_window::name::onTopBox);
-        QVERIFY(!isAlwaysOnTop(window.get()));
-        QCOMPARE(QApplication::focusWidget(), entry());
+        QTest::addColumn<QStringList>("numbers");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("each append moves the current line down")
+            << test::textLines({"1", "2", "255"})
+            << test::textLines({"Δεκ: 1 = 1", "Δεκ: 2 = 2", "Δεκ: 255 = FF"});
+        QTest::newRow("too large or empty adds no line")
+            << test::textLines({"79228162514264337593543950336", ""}) << QStringList();
+    }
+    void resultsGoToTheTemporaryList()
+    {
+        QFETCH(QStringList, numbers);
+        QFETCH(QStringList, lines);
+        systems()->setCurrentIndex(2);
+        calculate(QStringLiteral("5"));
+        QVERIFY(!openWindow(temporary_list::name::window)); // its box is clear: nothing loads
+        box(main_window::name::temporaryListBox)->setChecked(true);
+        for (const QString &number : numbers)
+            calculate(number);
+        auto *list = test::control<QListWidget>(openWindow(temporary_list::name::window),
+                                                temporary_list::name::list);
+        QCOMPARE(test::textLines(list), lines);
+        QCOMPARE(list->currentRow(), int(lines.size()) - 1);
+    }
+
+    // Each window's effect starts once the window before has finished its own, in the
+    // order of the boxes, opening and closing alike.
+    void showAllCascades_data()
+    {
+        QTest::addColumn<bool>("ticked");
+        QTest::newRow("ticking opens one window after the other") << true;
+        QTest::newRow("clearing closes one window after the other") << false;
+    }
+    void showAllCascades()
+    {
+        QFETCH(bool, ticked);
+        if (!ticked) {
+            box(main_window::name::showAllBox)->setChecked(true);
+            QTRY_VERIFY(
+                std::all_of(std::begin(boxedWindows), std::end(boxedWindows), [](const char *name) {
+                    const QWidget *w = openWindow(name);
+                    return w && !isEffectRunning(w);
+                }));
+        }
+        QElapsedTimer clock;
+        clock.start();
+        std::vector<std::pair<qint64, qint64>> effects(std::size(boxedWindows), {-1, -1});
+        for (std::size_t i = 0; i < effects.size(); ++i) {
+            CompanionWindow *closing = openWindow(boxedWindows[i]);
+            connect(box(boxes[i]), &QCheckBox::toggled, this, [&, i, closing] {
+                effects[i].first = clock.elapsed();
+                CompanionWindow *w = ticked ? openWindow(boxedWindows[i]) : closing;
+                connect(w, ticked ? &CompanionWindow::opened : &CompanionWindow::unloaded, this,
+                        [&, i] { effects[i].second = clock.elapsed(); });
+            });
+        }
+        box(main_window::name::showAllBox)->setChecked(ticked);
+        QTRY_VERIFY_WITH_TIMEOUT(effects.back().second >= 0, 10000);
+        for (std::size_t i = 1; i < effects.size(); ++i)
+            QVERIFY2(effects[i].first >= effects[i - 1].second, boxedWindows[i]);
+    }
+
+    // Every row of every window's text table finds its control in both languages (a row
+    // that does not warns), no caption is left empty or cut off, and the title bars'
+    // buttons are named too.
+    void everyTextFindsItsControlAndFits_data()
+    {
+        QTest::addColumn<bool>("greek");
+        QTest::addColumn<QString>("close");
+        QTest::newRow("English") << false << "Close";
+        QTest::newRow("Greek") << true << "Κλείσιμο";
+    }
+    void everyTextFindsItsControlAndFits()
+    {
+        QFETCH(bool, greek);
+        QFETCH(QString, close);
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("no control named")));
+        box(main_window::name::languageBox)->setChecked(greek);
+        box(main_window::name::showAllBox)->setChecked(true);
+        QTest::mouseClick(picture(), Qt::LeftButton);
+        QTRY_COMPARE(companionWindows().size(), 5);
+        QList<QWidget *> windows{window.get()};
+        for (CompanionWindow *companion : companionWindows())
+            windows << companion;
+        for (const QWidget *shown : windows) {
+            QVERIFY(!shown->windowTitle().isEmpty());
+            QCOMPARE(captionsCutOff(shown), QStringList());
+            for (const QAbstractButton *control : shown->findChildren<QAbstractButton *>())
+                QVERIFY2(!control->text().isEmpty() || !control->accessibleName().isEmpty(),
+                         qPrintable(control->objectName()));
+            QCOMPARE(test::control<QAbstractButton>(shown, "titleBarCloseButton")->accessibleName(),
+                     close);
+        }
+    }
+
+    void aboutOpensOnAClickOnThePicture_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<QPoint>("releasedAt"); // from the picture's top-left corner
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("left click") << Qt::LeftButton << QPoint(5, 5) << true;
+        QTest::newRow("right click") << Qt::RightButton << QPoint(5, 5) << false;
+        QTest::newRow("released away from the picture")
+            << Qt::LeftButton << QPoint(-20, 5) << false;
+    }
+    void aboutOpensOnAClickOnThePicture()
+    {
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(QPoint, releasedAt);
+        QFETCH(bool, opens);
+        QTest::mousePress(picture(), button, {}, QPoint(5, 5));
+        QTest::mouseRelease(picture(), button, {}, releasedAt);
+        CompanionWindow *about = openWindow(about::name::window);
+        QCOMPARE(about != nullptr, opens);
+        if (!about)
+            return;
+        QTest::mouseClick(picture(), Qt::LeftButton); // About opens once
+        QCOMPARE(openWindow(about::name::window), about);
+        // Closed by its own control, it can be opened again before its close effect ends.
+        about->close();
+        QTest::mouseClick(picture(), Qt::LeftButton);
+        QVERIFY(openWindow(about::name::window) && openWindow(about::name::window) != about);
+    }
+
+    // Leaving during "Show All" ends the cascade, and every window has closed before
+    // the farewell; an unsaved line in the temporary list does not hold shutdown up.
+    void shutdownClosesEverythingBeforeTheFarewell()
+    {
+        box(main_window::name::showAllBox)->setChecked(true);
+        QTRY_VERIFY(openWindow(temporary_list::name::window));
+        calculate(QStringLiteral("7"));
+        QTest::mouseClick(picture(), Qt::LeftButton);
+        qsizetype openAtFarewell = -1;
+        dialogs->onInform = [&] { openAtFarewell = companionWindows().size(); };
+        window->close();
+        QCOMPARE(openAtFarewell, 0);
+        QCOMPARE(dialogs->shown.size(), std::size_t(1));
+        const test::FakeDialogs::Shown &farewell = dialogs->shown.front();
+        QCOMPARE(farewell.title, QStringLiteral("Radixon"));
+        QCOMPARE(farewell.icon, Dialogs::Icon::Information);
+        QCOMPARE(
+            farewell.text.split(QLatin1Char('\n')),
+            (QStringList{QStringLiteral("Ευχαριστώ που χρησιμοποιείτε το πρόγραμμά μου!"),
+                         QStringLiteral("https://radixon.example.org"), QStringLiteral("Zendor")}));
+    }
+    void startingAsksOnlyWhenAnotherCopyRuns_data()
+    {
+        QTest::addColumn<bool>("another");
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("first copy asks nothing") << false << false;
+        QTest::newRow("No ends the new copy") << true << false;
+        QTest::newRow("Yes opens a second window") << true << true;
+    }
+    void startingAsksOnlyWhenAnotherCopyRuns()
+    {
+        QFETCH(bool, another);
+        QFETCH(bool, yes);
+        const QTemporaryDir folder;
+        std::optional<SingleInstance> running;
+        if (another)
+            QVERIFY(running.emplace(folder.path()).claimSlot());
+        const SingleInstance starting(folder.path());
+        test::FakeDialogs answers;
+        answers.answerYes = yes;
+        const std::unique_ptr<MainWindow> started = startMainWindow(answers, starting);
+        QCOMPARE(bool(started), !another || yes);
+        QCOMPARE(answers.shown.size(), std::size_t(another));
+        if (another)
+            QCOMPARE(answers.shown.front().kind, QStringLiteral("ask"));
+        if (!started)
+            return;
+        // Greek, binary, the options folded away; a second window is one pixel taller.
+        QVERIFY(started->greek());
+        QCOMPARE(
+            test::control<QComboBox>(started.get(), main_window::name::systemList)->currentText(),
+            QStringLiteral("Δυαδικό"));
+        QCOMPARE(test::clientHeight(started.get()), MainWindow::closedHeight + int(another));
+        if (!another)
+            return; // the first copy opens where the window system puts new windows
+        // Centred with its whole outer size, title bar included, then one outer width right.
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        const QRect outer = started->frameGeometry();
+        QCOMPARE(outer.left(), qRound(screen.width() / 2.0 - outer.width() / 2.0) + outer.width());
+        QCOMPARE(outer.top(), qRound(screen.height() * 0.95 / 2 - outer.height() / 2.0));
+    }
+
+    // A new user's rough handling: a full temporary list on a disk that fills up, and
+    // windows opened and closed faster than their effects play.
+    void fullTemporaryListSavesAndCleans()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("list.txt"));
+        if (QFile old(path); !old.open(QIODevice::WriteOnly) || old.write("old\r\n") != 5)
+            QFAIL("cannot write the old list");
+
+        box(main_window::name::temporaryListBox)->setChecked(true);
+        auto *list = qobject_cast<TemporaryListWindow *>(openWindow(temporary_list::name::window));
+        auto *lines = test::control<QListWidget>(list, temporary_list::name::list);
+        for (int i = 0; i < 32767; ++i)
+            list->appendLine(QStringLiteral("Hex: %1 = %2").arg(i % 16384).arg(i % 16384, 0, 16));
+        QCOMPARE(lines->count(), 32767);
+        const auto linesIn = [](const QString &path) {
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly) ? int(file.readAll().count("\r\n")) : -1;
+        };
+        const auto save = [&] {
+            dialogs->saveAnswers.push_back(path);
+            test::clickBox(list, temporary_list::name::saveBox);
+        };
+
+        // A disk that fills up halfway: the old file stays as it was.
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const rlimit small{128 * 1024, saved.rlim_max};
+        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &small);
+        save();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previous);
+        QCOMPARE(dialogs->shown.back().kind, QStringLiteral("inform"));
+        QCOMPARE(linesIn(path), 1);
+
+        save();
+        QCOMPARE(linesIn(path), 32767);
+        test::clickBox(list, temporary_list::name::removeRepeatsBox);
+        QCOMPARE(lines->count(), 16384);
+        // No half-written copy is left.
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
+                 QStringList{QStringLiteral("list.txt")});
+    }
+
+    // Windows follow a Greek main window's on-top state, so that is on too. At the end
+    // the main window is closed while effects run, a second close queued behind the first.
+    void randomClicksAndCloseControls()
+    {
+        box(main_window::name::languageBox)->setChecked(true);
+        box(main_window::name::onTopBox)->setChecked(true);
+        std::mt19937 random(7);
+        for (int step = 0; step < 250; ++step) {
+            const unsigned action = random() % 8;
+            if (action < 4)
+                test::clickBox(window.get(), boxes[action]);
+            else if (action == 4)
+                test::clickBox(window.get(), main_window::name::showAllBox);
+            else if (action == 5)
+                QTest::mouseClick(picture(), Qt::LeftButton);
+            else if (const auto all = companionWindows(); action == 6 && !all.isEmpty())
+                all[int(random() % all.size())]->close();
+            else
+                QTest::qWait(int(random() % 25));
+        }
+        // Once every effect has ended and no window is left closing, each box is ticked
+        // exactly when its window is open, and no window is there twice.
+        const auto settled = [] {
+            const QList<CompanionWindow *> all = companionWindows();
+            return std::none_of(all.begin(), all.end(), [](const CompanionWindow *w) {
+                return w->isUnloading() || isEffectRunning(w);
+            });
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(settled(), 10000);
+        QSet<QString> names;
+        for (const CompanionWindow *companion : companionWindows())
+            names << companion->objectName();
+        QCOMPARE(names.size(), companionWindows().size());
+        for (std::size_t i = 0; i < std::size(boxes); ++i)
+            QVERIFY2(box(boxes[i])->isChecked() == bool(openWindow(boxedWindows[i])), boxes[i]);
+
+        test::clickBox(window.get(), main_window::name::showAllBox);
+        QTest::mouseClick(picture(), Qt::LeftButton);
+        QTimer::singleShot(0, window.get(), [this] { window->close(); });
+        QVERIFY(window->close());
+        QCOMPARE(companionWindows().size(), 0);
+        QCOMPARE(dialogs->shown.size(), std::size_t(1));
+        QTest::qWait(50); // no effect outlives its window
+        QCOMPARE(companionWindows().size(), 0);
     }
 };
 

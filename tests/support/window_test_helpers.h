@@ -1,19 +1,20 @@
 #pragma once
 
-#include "support/fake_host.h"
+#include "main_window/main_window.h"
+#include "main_window/main_window_names.h"
+#include "support/fakes.h"
 #include "window_services/always_on_top.h"
 #include "window_services/window_effects.h"
 #include "window_services/window_frame.h"
-#include "windows/common/bilingual.h"
 #include "windows/common/companion_window.h"
 #include "windows/common/converter_names.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QListWidget>
 #include <QtTest>
+
+#include <memory>
 
 namespace radixon::test {
 
@@ -69,45 +70,6 @@ inline QStringList textLines(const QListWidget *list)
     return all;
 }
 
-// Loads the window as the main window does and waits until it is in full view.
-template <class Window>
-bool open(QPointer<Window> &window, FakeHost &host, bool greek)
-{
-    host.greekFlag = greek;
-    window = new Window(host);
-    window->load();
-    finishEffect(window);
-    window->activateWindow();
-    return QTest::qWaitForWindowActive(window);
-}
-
-// The close control starts the unload: the main window's box is cleared and the
-// window leaves the dock, then goes once its close effect has ended.
-template <class Window>
-void verifyCloseControl(QPointer<Window> &window, FakeHost &host, Companion which)
-{
-    QVERIFY(!window->close());
-    QVERIFY(!host.dock().isRegistered(window));
-    QTRY_VERIFY(window.isNull());
-    QCOMPARE(host.unloading, std::vector<Companion>{which});
-}
-
-// The labels, boxes, buttons and frames whose caption is cut off or that stick out
-// of their container.
-inline QStringList captionsCutOff(const QWidget *window)
-{
-    QStringList cut;
-    for (const QWidget *child : window->findChildren<QWidget *>()) {
-        const bool captioned = qobject_cast<const QLabel *>(child)
-                               || qobject_cast<const QAbstractButton *>(child)
-                               || qobject_cast<const QGroupBox *>(child);
-        if (captioned
-            && (!captionFits(child) || !child->parentWidget()->rect().contains(child->geometry())))
-            cut << child->objectName();
-    }
-    return cut;
-}
-
 // All companion windows, or only the one of that name that is open and not closing.
 inline QList<CompanionWindow *> companionWindows(const char *name = nullptr)
 {
@@ -121,5 +83,31 @@ inline QList<CompanionWindow *> companionWindows(const char *name = nullptr)
     return all;
 }
 inline CompanionWindow *openWindow(const char *name) { return companionWindows(name).value(0); }
+
+// A main window on screen with its options panel open and its dialogs answered
+// from a script, as the tests that drive the whole program need it.
+class MainWindowSession {
+protected:
+    std::unique_ptr<FakeDialogs> dialogs;
+    std::unique_ptr<MainWindow> window;
+
+    bool openMainWindow()
+    {
+        dialogs = std::make_unique<FakeDialogs>();
+        window = std::make_unique<MainWindow>(*dialogs);
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            return false;
+        box(main_window::name::optionsBox)->setChecked(true);
+        return true;
+    }
+    // Destroys the main window and waits until no companion window is left.
+    bool closeMainWindow()
+    {
+        window.reset();
+        return QTest::qWaitFor([] { return companionWindows().isEmpty(); });
+    }
+    QCheckBox *box(const char *name) const { return control<QCheckBox>(window.get(), name); }
+};
 
 } // namespace radixon::test

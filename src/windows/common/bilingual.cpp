@@ -69,6 +69,8 @@ QStringList applyTexts(QWidget *window, const TextRow *rows, int count, bool gre
         QWidget *target = findTarget(window, row.objectName);
         Q_ASSERT_X(target, "applyTexts", row.objectName);
         if (!target) {
+            // A fault of the table, told of in release builds too.
+            qWarning("applyTexts: no control named %s", row.objectName);
             missing << QLatin1String(row.objectName);
             continue;
         }

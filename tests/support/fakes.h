@@ -2,16 +2,56 @@
 
 #include "main_window/main_window.h"
 #include "main_window/main_window_names.h"
-#include "support/fake_dialogs.h"
 #include "window_services/qt_magnetic_dock.h"
 #include "windows/common/companion_host.h"
+#include "windows/common/dialogs.h"
 
-#include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
+#include <deque>
+#include <functional>
 #include <vector>
 
 namespace radixon::test {
+
+// Answers every dialog from a script and records what was shown.
+class FakeDialogs final : public Dialogs {
+public:
+    struct Shown {
+        QString kind; // "inform", "ask" or "save"
+        QString title;
+        QString text;
+        Icon icon = Icon::None;
+    };
+
+    std::vector<Shown> shown;
+    bool answerYes = true;
+    std::deque<QString> saveAnswers; // file names typed; none left cancels the dialog
+    std::function<void()> onInform;  // runs while a message is up
+
+    void inform(QWidget *, const QString &title, const QString &text, Icon icon) override
+    {
+        shown.push_back({QStringLiteral("inform"), title, text, icon});
+        if (onInform)
+            onInform();
+    }
+    bool askYesNo(QWidget *, const QString &title, const QString &text) override
+    {
+        shown.push_back({QStringLiteral("ask"), title, text});
+        return answerYes;
+    }
+    std::optional<QString> saveFileName(QWidget *, const QString &title, const QString &defaultName,
+                                        const QString &filter) override
+    {
+        shown.push_back({QStringLiteral("save"), title, defaultName + u'|' + filter});
+        if (saveAnswers.empty())
+            return std::nullopt;
+        const QString path = saveAnswers.front();
+        saveAnswers.pop_front();
+        return path;
+    }
+};
 
 // Stands in for the main window, so that a companion window can be driven alone.
 class FakeHost final : public CompanionHost {

@@ -1,0 +1,281 @@
+#include "window_services/effect_frames.h"
+#include "window_services/hover_highlight.h"
+#include "window_services/magnetic_dock.h"
+#include "window_services/qt_magnetic_dock.h"
+#include "window_services/window_effects.h"
+#include "window_services/window_frame.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include <map>
+
+using namespace radixon;
+
+Q_DECLARE_METATYPE(radixon::Rect)
+Q_DECLARE_METATYPE(radixon::Point)
+Q_DECLARE_METATYPE(radixon::EffectDirection)
+
+namespace {
+
+constexpr WindowId Main = 1, A = 2, B = 3, C = 4, D = 5;
+
+struct FakeWindowSystem : WindowSystem {
+    std::map<WindowId, Rect> windows;
+    Point cursor;
+
+    bool isWindow(WindowId id) const override { return windows.count(id) != 0; }
+    bool isMaximized(WindowId) const override { return false; }
+    Rect windowRect(WindowId id) const override { return windows.at(id); }
+    Rect workArea(WindowId) const override { return {0, 0, 1000, 800}; }
+    Point cursorPos() const override { return cursor; }
+    void moveWindows(const std::vector<WindowMove> &moves) override
+    {
+        for (const WindowMove &m : moves)
+            windows[m.window] = windows[m.window].movedTo(m.topLeft);
+    }
+};
+
+struct Desk {
+    FakeWindowSystem ws;
+    MagneticDock dock{ws};
+
+    void add(WindowId id, Rect rect, WindowId parent = 0)
+    {
+        ws.windows[id] = rect;
+        QVERIFY(dock.addWindow(id, parent));
+    }
+    // One drag step as the platform layer reports it; returns where the window lands.
+    Rect drag(WindowId id, Point from, Point to)
+    {
+        ws.cursor = from;
+        dock.beginMove(id);
+        ws.cursor = to;
+        Rect rect = ws.windows[id];
+        dock.moving(id, rect);
+        return ws.windows[id] = rect;
+    }
+};
+
+void mouse(QWidget *target, QEvent::Type type, QPoint global, Qt::MouseButton button,
+           Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, QPointF(target->mapFromGlobal(global)), QPointF(global), button,
+                      buttons, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+enum Surface { WindowSurface, ListedFrame, LabelInFrame };
+
+// Framed, with a client area of 300 x 200; records its close events and the drags its
+// title bar starts.
+class FramedWindow : public QWidget {
+public:
+    bool acceptClose = true;
+    int closeEvents = 0;
+    QList<QPoint> drags;
+
+    FramedWindow()
+    {
+        resize(300, 200);
+        installFrame(this, TitleBar::MinimizeButton, TitleBar::Kind::Normal,
+                     [this](QWidget *window, const QPoint &global) {
+                         drags << (window == this ? global : QPoint(-1, -1));
+                         return true;
+                     });
+        show();
+    }
+
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        ++closeEvents;
+        event->setAccepted(acceptClose);
+    }
+};
+
+} // namespace
+
+class TestWindowServices : public QObject {
+    Q_OBJECT
+
+private slots:
+    void snapping_data()
+    {
+        QTest::addColumn<Rect>("neighbour");
+        QTest::addColumn<Point>("landing");
+        QTest::addColumn<Point>("expected");
+        // The dragged window is 494 x 200: at left 506 it is flush with the area's right edge.
+        QTest::newRow("exactly the snap width from the edge stays")
+            << Rect{900, 700, 950, 750} << Point{10, 150} << Point{10, 150};
+        QTest::newRow("a window beats the work area")
+            << Rect{300, 100, 503, 200} << Point{506, 150} << Point{503, 150};
+        // Edges line up across a gap narrower than the reach, not only side by side.
+        QTest::newRow("just below a window snaps sideways too")
+            << Rect{300, 100, 500, 145} << Point{304, 150} << Point{300, 145};
+    }
+    void snapping()
+    {
+        QFETCH(Rect, neighbour);
+        QFETCH(Point, landing);
+        QFETCH(Point, expected);
+        Desk desk;
+        desk.add(A, neighbour);
+        desk.add(Main, {600, 150, 1094, 350});
+        QCOMPARE(desk.drag(Main, {600, 150}, landing).topLeft(), expected);
+    }
+
+    void gluedCompanionsMoveWithParent()
+    {
+        Desk desk;
+        desk.add(Main, {100, 100, 300, 300});
+        // A chain to Main's right, registered from its far end, and one a pixel off its end.
+        desk.add(C, {500, 100, 600, 200}, Main);
+        desk.add(B, {400, 100, 500, 200}, Main);
+        desk.add(A, {300, 100, 400, 200}, Main);
+        desk.add(D, {601, 100, 700, 200}, Main);
+        QCOMPARE(desk.drag(Main, {150, 110}, {193, 157}).topLeft(), (Point{143, 147}));
+        QCOMPARE(desk.ws.windows[C], (Rect{543, 147, 643, 247}));
+        QCOMPARE(desk.ws.windows[D], (Rect{601, 100, 700, 200}));
+    }
+
+    void centredRectangleHalfOpen()
+    {
+        QRegion shown;
+        for (const Rect &r : effectRegion(10, EffectDirection::Open, 25, 300, 200, 50))
+            shown += QRect(r.left, r.top, r.width(), r.height());
+        QCOMPARE(shown, QRegion(75, 50, 150, 100));
+    }
+
+    void effectInterruptedByAnother_data()
+    {
+        QTest::addColumn<EffectDirection>("second");
+        QTest::newRow("close during open") << EffectDirection::Close;
+        QTest::newRow("open during close") << EffectDirection::Open;
+    }
+    void effectInterruptedByAnother()
+    {
+        QFETCH(EffectDirection, second);
+        const bool closing = second == EffectDirection::Close;
+        QWidget window;
+        window.resize(300, 200);
+        int firstCalls = 0;
+        QList<bool> secondReports;
+        playEffect(&window, closing ? EffectDirection::Open : EffectDirection::Close, 10, 20, 50,
+                   [&](bool) { ++firstCalls; });
+        playEffect(&window, second, 10, 1, 10, [&](bool ok) { secondReports << ok; });
+        QTRY_COMPARE(secondReports, QList<bool>{true});
+        QTest::qWait(100); // a first effect still running would show another frame
+        QCOMPARE(firstCalls, 0);
+        QCOMPARE(secondReports, QList<bool>{true});
+        // Closing leaves none of the window: an empty mask would show all of it.
+        if (closing)
+            QVERIFY(!window.mask().isEmpty() && !window.mask().intersects(window.rect()));
+        else
+            QCOMPARE(window.mask(), QRegion());
+    }
+
+    void windowDestroyedMidEffect()
+    {
+        auto *window = new QWidget;
+        int calls = 0;
+        playEffect(window, EffectDirection::Close, 10, 1, 10, [&](bool) { ++calls; });
+        delete window;
+        QTest::qWait(100); // the effect would have ended after 10 ms
+        QCOMPARE(calls, 0);
+    }
+
+    void hoverHighlightsOneControl()
+    {
+        QWidget first, second;
+        auto *a = new QPushButton(QStringLiteral("a"), &first);
+        auto *b = new QPushButton(QStringLiteral("b"), &second);
+        enableHover(a);
+        enableHover(b);
+        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QApplication::sendEvent(a, &enter);
+        // While the mouse is still over the first, the second waits its turn; a first
+        // whose leave was lost (its window covered) gives way.
+        a->setAttribute(Qt::WA_UnderMouse);
+        QApplication::sendEvent(b, &enter);
+        QVERIFY(a->font().bold() && !b->font().bold());
+        a->setAttribute(Qt::WA_UnderMouse, false);
+        QApplication::sendEvent(b, &enter);
+        QVERIFY(!a->font().bold() && b->font().bold());
+    }
+
+    void dragAnywhere_data()
+    {
+        QTest::addColumn<int>("surface");
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::newRow("window surface, left button") << int(WindowSurface) << Qt::LeftButton;
+        QTest::newRow("listed frame, right button") << int(ListedFrame) << Qt::RightButton;
+        QTest::newRow("label in the frame does not drag") << int(LabelInFrame) << Qt::LeftButton;
+    }
+    void dragAnywhere()
+    {
+        QFETCH(int, surface);
+        QFETCH(Qt::MouseButton, button);
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        QWidget main;
+        auto *frame = new QGroupBox(&main);
+        auto *label = new QLabel(QStringLiteral("label"), frame);
+        main.setGeometry(area.left() + 200, area.top() + 200, 300, 200);
+        frame->setGeometry(10, 10, 120, 80);
+        label->setGeometry(10, 20, 60, 20);
+        main.show();
+        const QPoint before = main.frameGeometry().topLeft();
+        QtMagneticDock dock;
+        QVERIFY(dock.addWindow(&main));
+        dock.enableDragAnywhere(&main, {frame});
+
+        QWidget *const surfaces[] = {&main, frame, label};
+        QWidget *const pressed = surfaces[surface];
+        const QPoint start = pressed->mapToGlobal(QPoint(5, 5));
+        // Leaves the window 5 pixels from the area's left edge, where it snaps.
+        const QPoint end = start - QPoint(before.x() - area.left() - 5, 0);
+        mouse(pressed, QEvent::MouseButtonPress, start, button, button);
+        mouse(pressed, QEvent::MouseMove, end, Qt::NoButton, button);
+        mouse(pressed, QEvent::MouseButtonRelease, end, button, Qt::NoButton);
+        QVERIFY(!dock.isDragging());
+        QCOMPARE(main.frameGeometry().left(), surface == LabelInFrame ? before.x() : area.left());
+    }
+
+    void clicksOnTheTitleBar_data()
+    {
+        QTest::addColumn<bool>("onClose");
+        QTest::addColumn<bool>("acceptClose");
+        QTest::addColumn<int>("drags");
+        QTest::newRow("on the bar starts a drag") << false << true << 1;
+        QTest::newRow("close button, close accepted") << true << true << 0;
+        QTest::newRow("close button, close refused") << true << false << 0;
+    }
+    void clicksOnTheTitleBar()
+    {
+        QFETCH(bool, onClose);
+        QFETCH(bool, acceptClose);
+        QFETCH(int, drags);
+        FramedWindow window;
+        window.acceptClose = acceptClose;
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        TitleBar *bar = titleBarOf(&window);
+        // The client area lies below the bar, inside a one-pixel border.
+        const QMargins frame(1, 1 + bar->height(), 1, 1);
+        QCOMPARE(clientOrigin(&window), QPoint(frame.left(), frame.top()));
+        QCOMPARE(window.size(), QSize(300, 200).grownBy(frame));
+        QWidget *target = onClose ? static_cast<QWidget *>(bar->closeButton()) : bar;
+        QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(3, 4));
+        QCOMPARE(window.drags, QList<QPoint>(drags, target->mapToGlobal(QPoint(3, 4))));
+        // The close button goes through the window's close event, which may refuse.
+        QCOMPARE(window.closeEvents, onClose ? 1 : 0);
+        QCOMPARE(window.isVisible(), !onClose || !acceptClose);
+    }
+};
+
+QTEST_MAIN(TestWindowServices)
+#include "tst_window_services.moc"

@@ -1,0 +1,452 @@
+#include "support/window_test_helpers.h"
+#include "windows/about/about_names.h"
+#include "windows/about/about_window.h"
+#include "windows/common/appearance.h"
+#include "windows/common/layout.h"
+#include "windows/lists/lists_names.h"
+#include "windows/lists/lists_window.h"
+#include "windows/other_base/other_base_names.h"
+#include "windows/other_base/other_base_window.h"
+#include "windows/temporary_list/temporary_list_names.h"
+#include "windows/temporary_list/temporary_list_window.h"
+#include "windows/to_decimal/to_decimal_names.h"
+#include "windows/to_decimal/to_decimal_window.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <memory>
+
+using namespace radixon;
+using test::textLines;
+
+namespace {
+
+CompanionWindow *create(Companion which, CompanionHost &host)
+{
+    switch (which) {
+    case Companion::TemporaryList:
+        return new TemporaryListWindow(host);
+    case Companion::ToDecimal:
+        return new ToDecimalWindow(host);
+    case Companion::OtherBase:
+        return new OtherBaseWindow(host);
+    case Companion::Lists:
+        return new ListsWindow(host);
+    case Companion::About:
+        return new AboutWindow(host);
+    }
+    return nullptr;
+}
+
+// The converters' first field (the system list or the base), number, result and button.
+const char *const converterFields[][4] = {
+    {to_decimal::name::systemList, to_decimal::name::numberField, to_decimal::name::resultField,
+     to_decimal::name::calculateButton},
+    {other_base::name::baseField, other_base::name::numberField, other_base::name::resultField,
+     other_base::name::calculateButton}};
+enum Field { First, Number, Result, Button };
+enum Trigger { ByButton, EnterInNumber, EnterInFirst };
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+Q_DECLARE_METATYPE(radixon::Companion)
+
+class TestCompanionWindows : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::FakeHost> host;
+    QPointer<CompanionWindow> window;
+    QTemporaryDir folder;
+
+    // Loads the window as the main window does and waits until it is in full view.
+    template <class Window = CompanionWindow>
+    Window *open(Companion which, bool greek = false)
+    {
+        host->greekFlag = greek;
+        window = create(which, *host);
+        window->load();
+        finishEffect(window);
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window) ? qobject_cast<Window *>(window.data())
+                                                   : nullptr;
+    }
+    template <class T = QWidget>
+    T *control(const char *name) const
+    {
+        return test::control<T>(window, name);
+    }
+    template <class T = QWidget>
+    T *field(Field which) const
+    {
+        return control<T>(converterFields[window->companion() == Companion::OtherBase][which]);
+    }
+    // `first` is the system's index in the to-decimal window, the base in the other.
+    void convert(const QString &first, const QString &digits, int trigger = ByButton) const
+    {
+        if (auto *systems = qobject_cast<QComboBox *>(field(First)))
+            systems->setCurrentIndex(first.toInt());
+        else
+            field<QLineEdit>(First)->setText(first);
+        field<QLineEdit>(Number)->setText(digits);
+        if (trigger == ByButton)
+            QTest::mouseClick(field<QPushButton>(Button), Qt::LeftButton);
+        else
+            QTest::keyClick(field(trigger == EnterInNumber ? Number : First), Qt::Key_Return);
+    }
+    QString result() const { return field<QLineEdit>(Result)->text(); }
+    QListWidget *list(const char *name) const { return control<QListWidget>(name); }
+
+private slots:
+    void initTestCase()
+    {
+        test::dropPlatformNoise();
+        applyAppearance(*qApp);
+    }
+    void init() { host = std::make_unique<test::FakeHost>(); }
+    void cleanup()
+    {
+        delete window.data();
+        host.reset();
+        setSystemFrames(false);
+        QLocale::setDefault(QLocale::c());
+    }
+
+    // Asked for twice and during the open effect, the unload clears the main window's
+    // box once, takes the window out of the dock and ends with the close effect.
+    void closeControlUnloads_data()
+    {
+        QTest::addColumn<Companion>("which");
+        QTest::newRow("temporary list") << Companion::TemporaryList;
+        QTest::newRow("to decimal") << Companion::ToDecimal;
+        QTest::newRow("other base") << Companion::OtherBase;
+        QTest::newRow("lists") << Companion::Lists;
+        QTest::newRow("About") << Companion::About;
+    }
+    void closeControlUnloads()
+    {
+        QFETCH(Companion, which);
+        window = create(which, *host);
+        window->load();
+        QVERIFY(!window->close());
+        QVERIFY(!window->close());
+        QVERIFY(!host->dock().isRegistered(window));
+        QTRY_VERIFY(window.isNull());
+        QCOMPARE(host->unloading, std::vector<Companion>{which});
+    }
+
+    // The engine's own tables check the arithmetic; these check the window around it.
+    void converts_data()
+    {
+        QTest::addColumn<Companion>("which");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("digits");
+        QTest::addColumn<int>("trigger");
+        QTest::addColumn<QString>("expected"); // after a first result of 1
+        const auto row = [](const char *name, Companion which, const char *first,
+                            const char *digits, int trigger, const char *expected) {
+            QTest::newRow(name) << which << QString::fromLatin1(first)
+                                << QString::fromLatin1(digits) << trigger
+                                << QString::fromLatin1(expected);
+        };
+        const Companion toDecimal = Companion::ToDecimal, otherBase = Companion::OtherBase;
+        row("to decimal: binary by button", toDecimal, "0", "1010", ByButton, "10");
+        row("to decimal: hexadecimal 1G clears the result", toDecimal, "2", "1G", ByButton, "");
+        row("to decimal: empty number keeps the result", toDecimal, "0", "", EnterInNumber, "1");
+        row("other base: base 16 by Enter", otherBase, "16", "255", EnterInNumber, "FF");
+        row("other base: base 256 clears the result", otherBase, "256", "5", ByButton, "");
+        row("other base: Enter in the base field does nothing", otherBase, "2", "10", EnterInFirst,
+            "1");
+    }
+    void converts()
+    {
+        QFETCH(Companion, which);
+        QFETCH(QString, first);
+        QFETCH(QString, digits);
+        QFETCH(int, trigger);
+        QFETCH(QString, expected);
+        QVERIFY(open(which));
+        convert(which == Companion::ToDecimal ? QStringLiteral("0") : QStringLiteral("2"),
+                QStringLiteral("1"));
+        QCOMPARE(result(), QStringLiteral("1"));
+        convert(first, digits, trigger);
+        QCOMPARE(result(), expected);
+    }
+
+    // Only a Greek main window passes its on-top state on.
+    void converterLoadSequence_data()
+    {
+        QTest::addColumn<Companion>("which");
+        QTest::addColumn<bool>("greek");
+        QTest::addColumn<bool>("mainOnTop");
+        QTest::addColumn<bool>("systemFrames");
+        QTest::newRow("English ignores the main window on top")
+            << Companion::ToDecimal << false << true << false;
+        QTest::newRow("Greek, main window not on top")
+            << Companion::ToDecimal << true << false << false;
+        QTest::newRow("Greek copies the main window on top")
+            << Companion::OtherBase << true << true << false;
+        QTest::newRow("other base below the window manager's frame")
+            << Companion::OtherBase << false << false << true;
+    }
+    void converterLoadSequence()
+    {
+        QFETCH(Companion, which);
+        QFETCH(bool, greek);
+        QFETCH(bool, mainOnTop);
+        QFETCH(bool, systemFrames);
+        host->greekFlag = greek;
+        host->onTopFlag = mainOnTop;
+        setSystemFrames(systemFrames);
+        // The main window's frame tells how tall this window's outer frame will be.
+        host->main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host->main));
+        const int frameHeight =
+            systemFrames ? host->main.frameGeometry().height() - host->main.height() : 0;
+        window = create(which, *host);
+        window->load();
+        // The other-base window goes right below the to-decimal window's place.
+        const int top = which == Companion::ToDecimal
+                            ? twipsToPixels(500)
+                            : twipsToPixels(700) + window->height() + frameHeight;
+        QCOMPARE(window->pos(), QPoint(twipsToPixels(500), top));
+        QVERIFY(host->dock().isRegistered(window) && isEffectRunning(window));
+        QCOMPARE(control<QCheckBox>(converter::name::languageBox)->isChecked(), greek);
+        QCOMPARE(control<QCheckBox>(converter::name::onTopBox)->isChecked(), greek && mainOnTop);
+        QCOMPARE(isAlwaysOnTop(window), greek && mainOnTop);
+    }
+
+    // The lists hold 1 to 100. A click selects the number in all three, each naming it
+    // in its tooltip; a double click sends it to the temporary list, in the language of
+    // the moment.
+    void listsFollowAClick()
+    {
+        QVERIFY(open(Companion::Lists));
+        for (const auto &[name, last] : {std::pair{lists::name::binaryList, "100 = 1100100"},
+                                         {lists::name::octalList, "100 = 144"},
+                                         {lists::name::hexadecimalList, "100 = 64"}}) {
+            QCOMPARE(list(name)->count(), 100);
+            QCOMPARE(list(name)->item(0)->text(), QStringLiteral("1 = 1"));
+            QCOMPARE(list(name)->item(99)->text(), QString::fromLatin1(last));
+        }
+        host->greekFlag = true;
+        const auto click = [this](const char *name, int row, bool twice) {
+            QListWidget *l = list(name);
+            l->scrollToItem(l->item(row));
+            const QPoint centre = l->visualItemRect(l->item(row)).center();
+            QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, centre);
+            if (twice)
+                QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, centre);
+        };
+        click(lists::name::binaryList, 9, false);
+        QCOMPARE((QStringList{list(lists::name::binaryList)->toolTip(),
+                              list(lists::name::octalList)->toolTip(),
+                              list(lists::name::hexadecimalList)->toolTip()}),
+                 textLines({"Δυαδικό 10 = 1010", "Οκταδικό 10 = 12", "Δεκαεξαδικό 10 = A"}));
+        QVERIFY(host->appendedLines.isEmpty());
+        click(lists::name::hexadecimalList, 14, true);
+        QCOMPARE(host->appendedLines, textLines({"Δεκ: 15 = F"}));
+    }
+
+    void listsOpenNearTheTopRightCorner_data()
+    {
+        QTest::addColumn<bool>("systemFrames");
+        QTest::newRow("its own frame") << false;
+        QTest::newRow("the window manager's frame") << true;
+    }
+    void listsOpenNearTheTopRightCorner()
+    {
+        QFETCH(bool, systemFrames);
+        setSystemFrames(systemFrames);
+        // The main window's frame tells how wide this window's outer frame will be.
+        host->main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host->main));
+        QVERIFY(open(Companion::Lists));
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        QCOMPARE(area.right() - window->frameGeometry().right(), twipsToPixels(500));
+        QCOMPARE(window->frameGeometry().top() - area.top(), twipsToPixels(500));
+    }
+
+    void aboutOpensTheAddressOnlyFromTheLink_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<QPoint>("releasedAt"); // from the pressed control's corner
+        QTest::addColumn<int>("opens");
+        const QString link = QLatin1String(about::name::webAddressLink);
+        QTest::newRow("link") << link << Qt::LeftButton << QPoint(5, 5) << 1;
+        QTest::newRow("link with the right button") << link << Qt::RightButton << QPoint(5, 5) << 0;
+        QTest::newRow("link, released away from it")
+            << link << Qt::LeftButton << QPoint(-30, 5) << 0;
+        QTest::newRow("presentation") << QString(QLatin1String(about::name::aboutText))
+                                      << Qt::LeftButton << QPoint(5, 5) << 0;
+    }
+    void aboutOpensTheAddressOnlyFromTheLink()
+    {
+        QFETCH(QString, target);
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(QPoint, releasedAt);
+        QFETCH(int, opens);
+        auto *about = open<AboutWindow>(Companion::About);
+        QVERIFY(about);
+        std::vector<QUrl> addresses;
+        about->setUrlOpener([&addresses](const QUrl &url) {
+            addresses.push_back(url);
+            return false; // no browser here: the window says nothing either way
+        });
+        QWidget *pressed = control(qPrintable(target));
+        QTest::mousePress(pressed, button, {}, QPoint(5, 5));
+        QTest::mouseRelease(pressed, button, {}, releasedAt);
+        QCOMPARE(int(addresses.size()), opens);
+        if (opens)
+            QCOMPARE(addresses.front(), QUrl(QStringLiteral("https://radixon.example.org")));
+        QVERIFY(host->fakeDialogs.shown.empty());
+    }
+
+    // Centred over the main window, but never pushed off the screen by it. About plays
+    // the effects only: no dock, no on-top, no drag by its surface.
+    void aboutStaysOnScreenAndInPlace_data()
+    {
+        QTest::addColumn<QPoint>("mainCentre"); // from the work area's top-left corner
+        QTest::newRow("main window in the middle") << QPoint(600, 450);
+        QTest::newRow("main window at the top-left corner") << QPoint(10, 10);
+        QTest::newRow("main window at the bottom-right corner") << QPoint(-10, -10);
+    }
+    void aboutStaysOnScreenAndInPlace()
+    {
+        QFETCH(QPoint, mainCentre);
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        const QPoint centre = QPoint(mainCentre.x() < 0 ? area.right() : area.left(),
+                                     mainCentre.y() < 0 ? area.bottom() : area.top())
+                              + mainCentre;
+        host->main.move(centre - host->main.rect().center());
+        host->onTopFlag = true;
+        QVERIFY(open(Companion::About, true));
+        const QRect placed = window->frameGeometry();
+        QVERIFY(area.contains(placed));
+        QRect centred(QPoint(), placed.size());
+        centred.moveCenter(centre);
+        if (area.contains(centred))
+            QCOMPARE(placed, centred);
+        QVERIFY(!host->dock().isRegistered(window) && !isAlwaysOnTop(window));
+        QTest::mousePress(window, Qt::LeftButton, {}, QPoint(2, 2));
+        QTest::mouseMove(window, QPoint(60, 60));
+        QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(60, 60));
+        QCOMPARE(window->frameGeometry(), placed);
+    }
+
+    void temporaryListBoxesActOnTickAndOnClear_data()
+    {
+        QTest::addColumn<QByteArray>("box");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("current"); // -1: none
+        QTest::addColumn<QStringList>("left");
+        const QByteArray selected = temporary_list::name::removeSelectedBox;
+        QTest::newRow("Remove Selected Item without a current line")
+            << selected << textLines({"a", "b"}) << -1 << textLines({"a", "b"});
+        QTest::newRow("Remove Selected Item with a current line")
+            << selected << textLines({"a", "b", "c"}) << 1 << textLines({"a", "c"});
+        QTest::newRow("Remove Double Items: case counts")
+            << QByteArray(temporary_list::name::removeRepeatsBox) << textLines({"a", "A", "a"}) << 2
+            << textLines({"a", "A"});
+        QTest::newRow("Remove All Items") << QByteArray(temporary_list::name::removeAllBox)
+                                          << textLines({"a", "b"}) << 1 << QStringList();
+    }
+    void temporaryListBoxesActOnTickAndOnClear()
+    {
+        QFETCH(QByteArray, box);
+        QFETCH(QStringList, lines);
+        QFETCH(int, current);
+        QFETCH(QStringList, left);
+        auto *temporaryList = open<TemporaryListWindow>(Companion::TemporaryList);
+        QVERIFY(temporaryList);
+        QListWidget *shown = list(temporary_list::name::list);
+        for (const bool ticks : {true, false}) {
+            shown->clear();
+            for (const QString &line : lines)
+                temporaryList->appendLine(line);
+            // Focus arriving in the list marks its first line without selecting it.
+            control(temporary_list::name::onTopBox)->setFocus(Qt::TabFocusReason);
+            shown->setFocus(Qt::TabFocusReason);
+            if (current >= 0)
+                shown->setCurrentRow(current);
+            test::clickBox(window, box.constData());
+            QCOMPARE(control<QCheckBox>(box.constData())->isChecked(), ticks);
+            QCOMPARE(test::textLines(shown), left);
+        }
+    }
+
+    // The save box acts on tick and on clear; it writes the list over the file named, or
+    // tells why it wrote nothing, and leaves the file as it was.
+    void temporaryListSave_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<bool>("greek");       // the language and the locale
+        QTest::addColumn<QString>("answer");   // empty: the dialog is cancelled
+        QTest::addColumn<QByteArray>("bytes"); // empty: the old file is kept
+        QTest::addColumn<QString>("message");  // after the save dialog, if any
+        const QStringList line = textLines({"Bin: 2 = 10"});
+        QTest::newRow("two lines, each ending in CR LF")
+            << textLines({"Bin: 2 = 10", "Hex: 255 = FF"}) << false << "list"
+            << QByteArray("Bin: 2 = 10\r\nHex: 255 = FF\r\n") << "";
+        QTest::newRow("Greek letters in the Greek code page")
+            << textLines({"Δυαδ: 5 = 101", "ΆΈΉ άώς €–—"}) << true << "list.txt"
+            << QByteArray("\xC4\xF5\xE1\xE4: 5 = 101\r\n\xA2\xB8\xB9 \xDC\xFE\xF2 \x80\x96\x97\r\n")
+            << "";
+        QTest::newRow("one foreign letter turns the whole file to UTF-8")
+            << textLines({"Δεκ: 10 = A", "é"}) << true << "list.txt"
+            << QByteArray("\xCE\x94\xCE\xB5\xCE\xBA: 10 = A\r\n\xC3\xA9\r\n") << "";
+        QTest::newRow("empty list") << QStringList() << false << "list.txt" << QByteArray()
+                                    << "There Are No Items In The Temporary List To Save";
+        QTest::newRow("cancelled") << line << false << "" << QByteArray() << "";
+        QTest::newRow("folder that does not exist, Greek")
+            << line << true << "missing/list.txt" << QByteArray()
+            << "Η Προσωρινή Λίστα Δεν Αποθηκεύτηκε";
+    }
+    void temporaryListSave()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(bool, greek);
+        QFETCH(QString, answer);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        if (greek)
+            QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
+        auto *temporaryList = open<TemporaryListWindow>(Companion::TemporaryList, greek);
+        QVERIFY(temporaryList);
+        const QString target =
+            folder.filePath(answer.isEmpty() ? QStringLiteral("never saved") : answer);
+        if (QFile file(target); file.open(QIODevice::WriteOnly))
+            file.write("an earlier and much longer content that must not survive\r\n");
+        const QByteArray before = fileBytes(target);
+        for (const QString &line : lines)
+            temporaryList->appendLine(line);
+        for (int click = 0; click < 2; ++click) {
+            if (!answer.isEmpty())
+                host->fakeDialogs.saveAnswers.push_back(target);
+            test::clickBox(window, temporary_list::name::saveBox);
+        }
+        QCOMPARE(fileBytes(target), bytes.isEmpty() ? before : bytes);
+        QVERIFY(!QFile::exists(target + QStringLiteral(".txt"))); // the name is kept as typed
+        QStringList messages;
+        for (const test::FakeDialogs::Shown &each : host->fakeDialogs.shown) {
+            if (each.kind == QLatin1String("inform"))
+                messages << each.text;
+        }
+        const QStringList expected =
+            message.isEmpty() ? QStringList() : QStringList{message, message};
+        QCOMPARE(messages, expected);
+    }
+};
+
+QTEST_MAIN(TestCompanionWindows)
+#include "tst_companion_windows.moc"
