@@ -1,6 +1,7 @@
 #include "main_window/companions.h"
 
 #include "windows/common/companion_window.h"
+#include "windows/create_companion.h"
 
 #include <algorithm>
 
@@ -29,20 +30,12 @@ void Companions::discardAll()
     m_closing.clear();
 }
 
-void Companions::setFactory(Companion which, Factory factory)
-{
-    m_factories[slot(which)] = std::move(factory);
-}
-
 CompanionWindow *Companions::show(Companion which)
 {
     if (CompanionWindow *window = loaded(which))
         return window;
-    const Factory &create = m_factories[slot(which)];
-    if (!create)
-        return nullptr;
     retire(which);
-    CompanionWindow *window = create(m_host);
+    CompanionWindow *window = createCompanion(which, m_host);
     m_windows[slot(which)] = window;
     window->load();
     return window;

@@ -5,7 +5,6 @@
 #include <QPointer>
 
 #include <array>
-#include <functional>
 #include <vector>
 
 namespace radixon {
@@ -16,12 +15,8 @@ class CompanionWindow;
 // boxes name them. A window is loaded on first use and forgotten once it unloads.
 class Companions {
 public:
-    using Factory = std::function<CompanionWindow *(CompanionHost &)>;
-
     explicit Companions(CompanionHost &host);
     ~Companions();
-
-    void setFactory(Companion which, Factory factory);
 
     // The loaded window, loading it first when it is not (or only closing).
     CompanionWindow *show(Companion which);
@@ -41,7 +36,6 @@ private:
 
     CompanionHost &m_host;
     static constexpr std::size_t kindCount = 5;
-    std::array<Factory, kindCount> m_factories;
     std::array<QPointer<CompanionWindow>, kindCount> m_windows;
     std::vector<QPointer<CompanionWindow>> m_closing;
 };

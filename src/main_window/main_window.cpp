@@ -6,7 +6,6 @@
 #include "window_services/always_on_top.h"
 #include "window_services/hover_highlight.h"
 #include "window_services/window_frame.h"
-#include "windows/about/about_window.h"
 #include "windows/about/web_address.h"
 #include "windows/common/appearance.h"
 #include "windows/common/companion_window.h"
@@ -14,9 +13,7 @@
 #include "windows/common/layout.h"
 #include "windows/common/number_text.h"
 #include "windows/lists/lists_window.h"
-#include "windows/other_base/other_base_window.h"
 #include "windows/temporary_list/temporary_list_window.h"
-#include "windows/to_decimal/to_decimal_window.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -39,12 +36,6 @@ namespace {
 constexpr Companion boxedCompanions[] = {Companion::TemporaryList, Companion::ToDecimal,
                                          Companion::OtherBase, Companion::Lists};
 
-template <class Window>
-Companions::Factory factoryOf()
-{
-    return [](CompanionHost &host) -> CompanionWindow * { return new Window(host); };
-}
-
 } // namespace
 
 MainWindow::MainWindow(Dialogs &dialogs, Copy copy, QWidget *parent)
@@ -58,7 +49,6 @@ MainWindow::MainWindow(Dialogs &dialogs, Copy copy, QWidget *parent)
         this, TitleBar::CloseButton | TitleBar::MinimizeButton, TitleBar::Kind::Normal,
         [this](QWidget *window, const QPoint &cursor) { return m_dock.startDrag(window, cursor); });
     m_dock.addWindow(this);
-    registerCompanions();
     createControls();
     enableWindowServices();
     connectSignals();
@@ -136,15 +126,6 @@ void MainWindow::createOptionsPanel()
                                twipsRect(75, 1260, 2355, 195), black);
     m_languageBox = placeCheckBox(m_optionsPanel, main_window::name::languageBox,
                                   twipsRect(75, 1485, 2310, 195));
-}
-
-void MainWindow::registerCompanions()
-{
-    m_companions.setFactory(Companion::TemporaryList, factoryOf<TemporaryListWindow>());
-    m_companions.setFactory(Companion::ToDecimal, factoryOf<ToDecimalWindow>());
-    m_companions.setFactory(Companion::OtherBase, factoryOf<OtherBaseWindow>());
-    m_companions.setFactory(Companion::Lists, factoryOf<ListsWindow>());
-    m_companions.setFactory(Companion::About, factoryOf<AboutWindow>());
 }
 
 void MainWindow::enableWindowServices()

@@ -56,7 +56,6 @@ protected:
 private:
     void createControls();
     void createOptionsPanel();
-    void registerCompanions();
     void enableWindowServices();
     void connectSignals();
     void arrangeTabOrder();

@@ -1,9 +1,9 @@
 #include "support/window_test_helpers.h"
+#include "support/x11_tools.h"
 #include "window_services/title_bar.h"
 #include "windows/common/appearance.h"
 #include "windows/to_decimal/to_decimal_names.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
 
@@ -15,17 +15,7 @@ namespace {
 // Generous: the X server, the window manager and the tools all share a loaded machine.
 constexpr int xTimeout = 10000;
 
-// The event loop keeps running while the tool works, so the windows answer the X
-// server meanwhile.
-QString tool(const QString &program, const QString &arguments)
-{
-    QProcess process;
-    process.start(program, arguments.split(u' '));
-    if (!QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, xTimeout))
-        qFatal("%s did not end", qPrintable(program));
-    return QString::fromLocal8Bit(process.readAllStandardOutput());
-}
-void xdotool(const QString &command) { tool(u"xdotool"_s, command); }
+void xdotool(const QString &command) { test::runTool(u"xdotool "_s + command); }
 // Moves the pointer from `grip` along steps `first` to `last` of six equal steps.
 void pointerAlong(QPoint grip, QPoint travel, int first, int last)
 {
@@ -37,7 +27,7 @@ void pointerAlong(QPoint grip, QPoint travel, int first, int last)
 // The numbers xwininfo's report on the window gives for the pattern.
 QList<int> xwininfo(const QWidget *w, const QString &option, const QString &pattern)
 {
-    const QString text = tool(u"xwininfo"_s, u"%1 -id %2"_s.arg(option).arg(w->winId()));
+    const QString text = test::runTool(u"xwininfo %1 -id %2"_s.arg(option).arg(w->winId()));
     const QRegularExpressionMatch m = QRegularExpression(pattern).match(text);
     QList<int> all;
     for (int i = 1; i <= m.lastCapturedIndex(); ++i)

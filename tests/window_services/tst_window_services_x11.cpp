@@ -1,6 +1,6 @@
+#include "support/x11_tools.h"
 #include "window_services/always_on_top.h"
 
-#include <QProcess>
 #include <QTest>
 
 using namespace radixon;
@@ -8,19 +8,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString run(const QString &command)
-{
-    QProcess process;
-    process.startCommand(command);
-    process.waitForFinished(5000);
-    return QString::fromLocal8Bit(process.readAllStandardOutput());
-}
-
 // Exposed and managed by the window manager, with frameGeometry matching the frame it reports.
 bool framed(const QWidget *window)
 {
-    const QStringList e =
-        run(u"xprop -id %1 _NET_FRAME_EXTENTS"_s.arg(window->winId())).section(u'=', 1).split(u',');
+    const QStringList e = test::runTool(u"xprop -id %1 _NET_FRAME_EXTENTS"_s.arg(window->winId()))
+                              .section(u'=', 1)
+                              .split(u',');
     return window->windowHandle()->isExposed() && e.size() == 4 // left, right, top, bottom
            && window->frameGeometry()
                   == window->geometry().marginsAdded(
@@ -50,7 +43,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(framed(&window), 20000);
         const QRect before = window.frameGeometry();
         const QString state = u"xprop -id %1 _NET_WM_STATE"_s.arg(window.winId());
-        const auto above = [&] { return run(state).contains(u"_NET_WM_STATE_ABOVE"); };
+        const auto above = [&] { return test::runTool(state).contains(u"_NET_WM_STATE_ABOVE"); };
         QTRY_COMPARE(above(), beforeShow);
         for (const bool onTop : {true, false}) {
             setAlwaysOnTop(&window, onTop);

@@ -3,14 +3,12 @@
 #include "windows/about/about_window.h"
 #include "windows/common/appearance.h"
 #include "windows/common/layout.h"
+#include "windows/create_companion.h"
 #include "windows/lists/lists_names.h"
-#include "windows/lists/lists_window.h"
 #include "windows/other_base/other_base_names.h"
-#include "windows/other_base/other_base_window.h"
 #include "windows/temporary_list/temporary_list_names.h"
 #include "windows/temporary_list/temporary_list_window.h"
 #include "windows/to_decimal/to_decimal_names.h"
-#include "windows/to_decimal/to_decimal_window.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -25,23 +23,6 @@ using namespace radixon;
 using test::textLines;
 
 namespace {
-
-CompanionWindow *create(Companion which, CompanionHost &host)
-{
-    switch (which) {
-    case Companion::TemporaryList:
-        return new TemporaryListWindow(host);
-    case Companion::ToDecimal:
-        return new ToDecimalWindow(host);
-    case Companion::OtherBase:
-        return new OtherBaseWindow(host);
-    case Companion::Lists:
-        return new ListsWindow(host);
-    case Companion::About:
-        return new AboutWindow(host);
-    }
-    return nullptr;
-}
 
 // The converters' first field (the system list or the base), number, result and button.
 const char *const converterFields[][4] = {
@@ -73,7 +54,7 @@ class TestCompanionWindows : public QObject {
     Window *open(Companion which, bool greek = false)
     {
         host->greekFlag = greek;
-        window = create(which, *host);
+        window = createCompanion(which, *host);
         window->load();
         finishEffect(window);
         window->activateWindow();
@@ -135,7 +116,7 @@ private slots:
     void closeControlUnloads()
     {
         QFETCH(Companion, which);
-        window = create(which, *host);
+        window = createCompanion(which, *host);
         window->load();
         QVERIFY(!window->close());
         QVERIFY(!window->close());
@@ -212,7 +193,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&host->main));
         const int frameHeight =
             systemFrames ? host->main.frameGeometry().height() - host->main.height() : 0;
-        window = create(which, *host);
+        window = createCompanion(which, *host);
         window->load();
         // The other-base window goes right below the to-decimal window's place.
         const int top = which == Companion::ToDecimal
