@@ -9,10 +9,10 @@
 int main(int argc, char *argv[])
 {
     radixon::preferX11OnWayland();
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("radixon"));
     QApplication::setApplicationVersion(QStringLiteral(RADIXON_VERSION));
-    radixon::readCommandLine(app);
+    radixon::readCommandLine(argc, argv);
+    QApplication app(argc, argv);
     radixon::applyAppearance(app);
     radixon::QtDialogs dialogs;
     radixon::SingleInstance instance;

@@ -292,7 +292,14 @@ void MainWindow::fillSystems()
     m_systemList->setCurrentIndex(0);
 }
 
-void MainWindow::focusEntry() { m_numberField->setFocus(); }
+void MainWindow::focusEntry()
+{
+    // Focus inside a window that is not active goes nowhere the user types: a
+    // companion that has just opened, or was clicked, holds the activation.
+    if (isVisible())
+        activateWindow();
+    m_numberField->setFocus();
+}
 
 // A click on the picture opens About: the primary button pressed and released on it.
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)

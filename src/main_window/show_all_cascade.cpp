@@ -1,5 +1,6 @@
 #include "main_window/show_all_cascade.h"
 
+#include "window_services/window_effects.h"
 #include "windows/common/companion_window.h"
 
 namespace radixon {
@@ -31,7 +32,9 @@ void ShowAllCascade::runNext()
         // Copied: the step may start a cascade of its own, which replaces this list.
         const Step step = m_steps[m_next++];
         CompanionWindow *window = step();
-        if (!window)
+        // A window that was already open (the lists window can open the temporary
+        // list without its box) has no effect left to wait for.
+        if (!window || !isEffectRunning(window))
             continue;
         // An opening window that the user closes at once ends with its close effect
         // instead; a window may also go without either.

@@ -15,6 +15,39 @@
 
 namespace radixon {
 
+namespace {
+
+// The command-line options of Qt's GUI application and its X11 platform.
+constexpr const char *qtOptionsWithValue[] = {"platform",
+                                              "platformpluginpath",
+                                              "platformtheme",
+                                              "plugin",
+                                              "qwindowgeometry",
+                                              "qwindowicon",
+                                              "qwindowtitle",
+                                              "session",
+                                              "display",
+                                              "geometry",
+                                              "title",
+                                              "icon",
+                                              "style",
+                                              "stylesheet",
+                                              "name",
+                                              "visual",
+                                              "ncols",
+                                              "cmap",
+                                              "qmljsdebugger"};
+constexpr const char *qtFlags[] = {"reverse", "testability", "nograb",
+                                   "dograb",  "widgetcount", "sync"};
+
+QCommandLineOption hidden(QCommandLineOption option)
+{
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    return option;
+}
+
+} // namespace
+
 void preferX11OnWayland()
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
@@ -23,9 +56,15 @@ void preferX11OnWayland()
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
-void readCommandLine(const QCoreApplication &app)
+void readCommandLine(int argc, char *argv[])
 {
+    // Parsed before the application connects to a display, so that help, the version
+    // and a wrong option work in a terminal without one. The options the GUI
+    // application takes for itself are known here, and not shown.
+    int count = argc;
+    const QCoreApplication app(count, argv);
     QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         QStringLiteral("Number-system calculator with a Greek and an English interface."));
     parser.addHelpOption();
@@ -35,6 +74,11 @@ void readCommandLine(const QCoreApplication &app)
         QStringLiteral("Keep the window manager's title bars and borders (for tiling window "
                        "managers); windows then snap when a move by the title bar ends."));
     parser.addOption(systemFramesOption);
+    for (const char *name : qtOptionsWithValue)
+        parser.addOption(
+            hidden(QCommandLineOption(QLatin1String(name), QString(), QStringLiteral("value"))));
+    for (const char *name : qtFlags)
+        parser.addOption(hidden(QCommandLineOption(QLatin1String(name))));
     parser.process(app);
     setSystemFrames(parser.isSet(systemFramesOption));
 }
@@ -55,12 +99,15 @@ std::unique_ptr<MainWindow> startMainWindow(Dialogs &dialogs, const SingleInstan
                           QString::fromUtf8(main_window::anotherCopyQuestion)))
         return nullptr;
 
-    // A second copy stands one window width to the right of the centred place, so
-    // that it does not hide the first.
+    // A second copy is centred with the size it was designed with, options panel in
+    // view, and then stands one window width further right, so that it does not
+    // hide the first.
     auto window = std::make_unique<MainWindow>(dialogs, MainWindow::Copy::Second);
-    const QSize outer = window->frameGeometry().size();
+    const QSize client = window->size().shrunkBy(frameMargins(window.get()));
+    const QSize frame = window->frameGeometry().size() - client;
+    const QSize designed = QSize(MainWindow::clientWidth, MainWindow::openHeight) + frame;
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    window->move(centredOnScreen(screen, outer) + QPoint(outer.width(), 0));
+    window->move(centredOnScreen(screen, designed) + QPoint(designed.width(), 0));
     return window;
 }
 

@@ -6,8 +6,6 @@
 
 #include <memory>
 
-class QCoreApplication;
-
 namespace radixon {
 
 class Dialogs;
@@ -20,8 +18,9 @@ class SingleInstance;
 void preferX11OnWayland();
 
 // Reads --help, --version and --system-frames (keep the window manager's title bars
-// and borders, for tiling window managers); exits for --help and --version.
-void readCommandLine(const QCoreApplication &app);
+// and borders, for tiling window managers) before the application object exists;
+// exits for --help, --version and a wrong option, which need no display.
+void readCommandLine(int argc, char *argv[]);
 
 // Top-left corner that centres a window of `size` on `screen`, the vertical
 // centre taken at 95 % of the screen's height, a little above the true centre.

@@ -63,6 +63,47 @@ private slots:
         QCOMPARE(startCopy(e, folder.path()), QByteArray("ready alone"));
         QVERIFY(endCopy(e, false));
     }
+
+    // Help, the version and a wrong option answer in a terminal without a display.
+    void commandLineNeedsNoDisplay_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("printed"); // a line of stdout, or of stderr on failure
+        QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << 0
+                                << QStringLiteral("  --system-frames  Keep the window manager's "
+                                                  "title bars and borders (for tiling");
+        QTest::newRow("-h") << QStringList{QStringLiteral("-h")} << 0
+                            << QStringLiteral("  -v, --version    Displays version information.");
+        QTest::newRow("--version") << QStringList{QStringLiteral("--version")} << 0
+                                   << QStringLiteral("radixon " RADIXON_VERSION);
+        QTest::newRow("a Qt option before --version")
+            << QStringList{QStringLiteral("-platform"), QStringLiteral("xcb"),
+                           QStringLiteral("--version")}
+            << 0 << QStringLiteral("radixon " RADIXON_VERSION);
+        QTest::newRow("a wrong option")
+            << QStringList{QStringLiteral("--system-frame")} << 1
+            << QStringLiteral("radixon: Unknown option 'system-frame'.");
+    }
+    void commandLineNeedsNoDisplay()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, printed);
+        QProcess radixon;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QLatin1String(name));
+        radixon.setProcessEnvironment(environment);
+        radixon.start(QStringLiteral(RADIXON_EXECUTABLE), arguments);
+        QVERIFY(radixon.waitForFinished(10000));
+        QCOMPARE(radixon.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(radixon.exitCode(), exitCode);
+        const QByteArray output =
+            exitCode == 0 ? radixon.readAllStandardOutput() : radixon.readAllStandardError();
+        QVERIFY2(QString::fromLocal8Bit(output).split(QLatin1Char('\n')).contains(printed),
+                 output.constData());
+    }
 };
 
 // With --hold FOLDER, this program stands in for a running copy of the calculator: it

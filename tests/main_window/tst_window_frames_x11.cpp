@@ -1,11 +1,17 @@
+#include "main_window/single_instance.h"
+#include "main_window/startup.h"
 #include "support/window_test_helpers.h"
 #include "support/x11_tools.h"
 #include "window_services/title_bar.h"
 #include "windows/common/appearance.h"
+#include "windows/common/layout.h"
+#include "windows/temporary_list/temporary_list_names.h"
 #include "windows/to_decimal/to_decimal_names.h"
 
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QTemporaryDir>
 
 using namespace radixon;
 using namespace Qt::StringLiterals;
@@ -47,6 +53,22 @@ QRect xShape(const QWidget *w)
     const QList<int> n =
         xwininfo(w, u"-shape"_s, uR"(Window shape extents:\s*(\d+)x(\d+)\+(-?\d+)\+(-?\d+))"_s);
     return n.size() == 4 ? QRect(n[2], n[3], n[0], n[1]) : w->rect();
+}
+// Where the window's client area lies on the X server: below the title bar it draws
+// itself, or inside the window manager's frame.
+QPoint xClientTopLeft(const QWidget *w) { return xTopLeft(w) + clientOrigin(w); }
+// A real click in the middle of the control, or on a check box's indicator.
+void clickOn(const QWidget *control)
+{
+    const QPoint at = control->mapToGlobal(qobject_cast<const QCheckBox *>(control)
+                                               ? QPoint(6, control->height() / 2)
+                                               : control->rect().center());
+    xdotool(u"mousemove %1 %2 click 1"_s.arg(at.x()).arg(at.y()));
+}
+bool settled(QWidget *w)
+{
+    return w && QTest::qWaitForWindowExposed(w, xTimeout)
+           && QTest::qWaitFor([&] { return !isEffectRunning(w); }, xTimeout);
 }
 bool placeAt(QWidget *w, QPoint frameTopLeft)
 {
@@ -125,6 +147,69 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(window->frameGeometry().topLeft(), flush, xTimeout);
         QTRY_COMPARE_WITH_TIMEOUT(companion->frameGeometry().topLeft() - flush, offset, xTimeout);
         QVERIFY(window->dock().isGlued(companion));
+    }
+
+    // After a click that leaves the keyboard focus in the number field, typing goes
+    // there, also when the click opened a window that took the activation.
+    void typingAfterAClickReachesTheNumberField_data()
+    {
+        QTest::addColumn<QString>("clicked");
+        QTest::newRow("Temporary List, whose window opens") << main_window::name::temporaryListBox;
+        QTest::newRow("Always On Top") << main_window::name::onTopBox;
+        QTest::newRow("Options") << main_window::name::optionsBox;
+        QTest::newRow("Calculate") << main_window::name::calculateButton;
+    }
+    void typingAfterAClickReachesTheNumberField()
+    {
+        QFETCH(QString, clicked);
+        QVERIFY(openMainWindow() && placeAt(window.get(), m_start));
+        clickOn(test::control(window.get(), qPrintable(clicked)));
+        if (clicked == QLatin1String(main_window::name::temporaryListBox))
+            QVERIFY(settled(test::openWindow(temporary_list::name::window)));
+        xdotool(u"type --delay 20 123"_s);
+        auto *field = test::control<QLineEdit>(window.get(), main_window::name::numberField);
+        QTRY_COMPARE_WITH_TIMEOUT(field->text(), u"123"_s, xTimeout);
+    }
+
+    // Windows that place themselves put their client area where it was designed, in
+    // twips from the screen's corner, whoever draws the frame.
+    void temporaryListOpensAtItsDesignedPlace_data()
+    {
+        QTest::addColumn<bool>("systemFrames");
+        QTest::newRow("own title bar") << false;
+        QTest::newRow("window manager's title bar") << true;
+    }
+    void temporaryListOpensAtItsDesignedPlace()
+    {
+        QFETCH(bool, systemFrames);
+        setSystemFrames(systemFrames);
+        QVERIFY(openMainWindow() && placeAt(window.get(), m_start));
+        box(main_window::name::temporaryListBox)->setChecked(true);
+        QWidget *list = test::openWindow(temporary_list::name::window);
+        QVERIFY(settled(list));
+        const QPoint designed(twipsToPixels(7560), twipsToPixels(6855));
+        QTRY_COMPARE_WITH_TIMEOUT(xClientTopLeft(list), designed, xTimeout);
+    }
+    // A second copy is centred as designed, 2850 x 5520 twips with its frame, the
+    // vertical centre at 95 % of the screen, then moved one window width right.
+    void secondCopyStandsRightOfTheCentre()
+    {
+        const QTemporaryDir folder;
+        SingleInstance running(folder.path());
+        QVERIFY(running.claimSlot());
+        const SingleInstance starting(folder.path());
+        window = startMainWindow(*(dialogs = std::make_unique<test::FakeDialogs>()), starting);
+        QVERIFY(window);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get(), xTimeout));
+        const QMargins frame = frameMargins(window.get());
+        const QSize designed = QSize(twipsToPixels(2850), twipsToPixels(5520)).grownBy(frame);
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        const QPoint centred(qRound(screen.width() / 2.0 - designed.width() / 2.0),
+                             qRound(screen.height() * 0.95 / 2 - designed.height() / 2.0));
+        QTRY_COMPARE_WITH_TIMEOUT(
+            xClientTopLeft(window.get()),
+            centred + QPoint(designed.width(), 0) + QPoint(frame.left(), frame.top()), xTimeout);
     }
 
     // The X shape follows the effect's frames, title bar and border included.

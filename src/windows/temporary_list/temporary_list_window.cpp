@@ -39,13 +39,16 @@ TemporaryListWindow::TemporaryListWindow(CompanionHost &host)
     connectSignals();
     applyLanguage(false);
 
-    // The client area's designed place, from the screen's top-left corner.
+    // The client area's designed place, from the screen's top-left corner; the
+    // window's outer corner lies its frame above and left of it.
     const QRect client = twipsRect(7560, 6855, 4470, 4230);
     const QPoint origin = QGuiApplication::primaryScreen()
                               ? QGuiApplication::primaryScreen()->geometry().topLeft()
                               : QPoint();
     setClientSize(this, client.size());
-    move(origin + client.topLeft());
+    const QMargins decoration = decorationMargins();
+    move(origin + client.topLeft() - clientOrigin(this)
+         - QPoint(decoration.left(), decoration.top()));
     m_host.dock().enableDragAnywhere(this, {m_listFrame, m_optionsPanel});
 }
 
