@@ -13,18 +13,16 @@ namespace radixon {
 
 namespace {
 
-void applyRegion(QWidget *window, const EffectRegion &region, bool keepWhole)
+void applyShape(QWidget *window, const Rect &shown)
 {
-    const Rect whole{0, 0, window->width(), window->height()};
-    if (keepWhole && region.size() == 1 && region.front() == whole) {
+    if (shown == Rect{0, 0, window->width(), window->height()}) {
         window->clearMask();
     } else {
-        QRegion mask;
-        for (const Rect &r : region)
-            mask += QRect(r.left, r.top, r.width(), r.height());
         // An empty mask would show the whole window; one pixel just outside it shows none
         // of it, where a pixel inside would leave a dot of the border on screen.
-        window->setMask(mask.isEmpty() ? QRegion(-1, -1, 1, 1) : mask);
+        window->setMask(shown.isEmpty()
+                            ? QRegion(-1, -1, 1, 1)
+                            : QRegion(shown.left, shown.top, shown.width(), shown.height()));
     }
     // The shape of a visible window otherwise waits for some later flush, and
     // the part it uncovers is not repainted by itself.
@@ -35,12 +33,11 @@ void applyRegion(QWidget *window, const EffectRegion &region, bool keepWhole)
 // Lives as a child of the window, so it goes when the window goes.
 class EffectRunner : public QObject {
 public:
-    EffectRunner(QWidget *window, EffectDirection direction, int effect, int steps, int frames,
-                 int frameDelayMs, EffectFinished onFinished)
-        : QObject(window), m_window(window), m_direction(direction), m_effect(effect),
-          m_steps(steps), m_frames(frames), m_width(window->width()), m_height(window->height()),
-          m_onFinished(std::move(onFinished)),
-          m_timeLine(std::max(1, frames - 1) * frameDelayMs, this)
+    EffectRunner(QWidget *window, EffectDirection direction, int steps, int frameDelayMs,
+                 EffectFinished onFinished)
+        : QObject(window), m_window(window), m_direction(direction), m_steps(steps),
+          m_frames(effectFrameCount(steps)), m_width(window->width()), m_height(window->height()),
+          m_onFinished(std::move(onFinished)), m_timeLine(std::max(1, steps) * frameDelayMs, this)
     {
         m_timeLine.setUpdateInterval(frameDelayMs);
         m_timeLine.setEasingCurve(QEasingCurve::Linear);
@@ -82,7 +79,7 @@ public:
         m_onFinished = {};
         deleteLater();
         if (done)
-            done(true);
+            done();
     }
 
 private:
@@ -91,15 +88,11 @@ private:
         if (!m_window || frame == m_shown)
             return;
         m_shown = frame;
-        const bool open = m_direction == EffectDirection::Open;
-        applyRegion(m_window,
-                    effectRegion(m_effect, m_direction, frame, m_width, m_height, m_steps),
-                    open && frame == m_frames - 1);
+        applyShape(m_window, effectRect(m_direction, frame, m_width, m_height, m_steps));
     }
 
     QPointer<QWidget> m_window;
     EffectDirection m_direction;
-    int m_effect;
     int m_steps;
     int m_frames;
     int m_width;
@@ -123,29 +116,24 @@ EffectRunner *runnerOf(const QWidget *window)
 
 } // namespace
 
-bool playEffect(QWidget *window, EffectDirection direction, int effect, int frameDelayMs, int steps,
+void playEffect(QWidget *window, EffectDirection direction, int frameDelayMs, int steps,
                 EffectFinished onFinished)
 {
     if (!window)
-        return false;
+        return;
     if (EffectRunner *running = runnerOf(window))
         running->cancel();
-
-    const int frames = effectFrameCount(effect, steps);
-    if (frames <= 0) {
+    if (effectFrameCount(steps) == 0) {
         // A window reopened without an effect must not keep the empty shape of its last close.
-        if (direction == EffectDirection::Open && frames == 0)
-            window->clearMask();
+        window->clearMask();
         window->show();
-        const bool ok = frames == 0;
         if (onFinished)
-            onFinished(ok);
-        return ok;
+            onFinished();
+        return;
     }
-    auto *runner = new EffectRunner(window, direction, effect, steps, frames,
-                                    std::max(1, frameDelayMs), std::move(onFinished));
+    auto *runner = new EffectRunner(window, direction, steps, std::max(1, frameDelayMs),
+                                    std::move(onFinished));
     runner->start();
-    return true;
 }
 
 bool isEffectRunning(const QWidget *window) { return window && runnerOf(window); }

@@ -78,20 +78,47 @@ private slots:
             "0.0000000000000000000000000002");
         row("rounding carries into the whole part", "1." + QByteArray(60, '9'), ".",
             "2." + QByteArray(28, '0'));
+        row("one above the maximum", "79228162514264337593543950336", ".", "");
+        row("digits past a 5 round up", "0." + QByteArray(27, '0') + "251", ".",
+            "0." + QByteArray(27, '0') + "3");
+        row("a large whole part keeps fewer fraction digits", "7922816251426433759354395033.59",
+            ".", "7922816251426433759354395034");
         row("comma separator", "12,50", ",", "12.50");
+        row("point refused where the separator is a comma", "12.5", ",", "");
+        row("two-character separator", "3::25", "::", "3.25");
         row("surrounding spaces and a tab", " \t42  ", ".", "42");
+        row("plus sign", "+7.", ".", "7");
+        row("negative zero is zero", "-.0", ".", "0.0");
+        for (const char *refused : {"", ".", "-", "1.2.3", "1 2", "1e3", "٣"})
+            row((QByteArray("refuses \"") + refused + '"').constData(), refused, ".", "");
         section = ParseBase;
         row("255", "255", ".", "255");
         row("2.5 rounds to even 2", "2.5", ".", "2");
+        row("3.5 rounds to even 4", "3.5", ".", "4");
+        row("2.51 rounds up", "2.51", ".", "3");
+        row("-0.4 is base 0", "-0.4", ".", "0");
+        row("255.5 rounds beyond 255", "255.5", ".", "");
+        row("negative", "-1", ".", "");
         section = ToRadix;
         row("negative", "-5", "2", "");
+        row("base 0", "10", "0", "");
         row("base 1", "10", "1", "");
+        row("below one gives 0", "0.99", "2", "0");
+        row("the fraction is dropped", "255.99", "16", "FF");
+        row("the maximum in binary", maxText, "2", QByteArray(96, '1'));
+        row("the maximum in base 255", maxText, "255", "1C66221243301622824022066C0");
+        row("digit 21 is L in base 22", "21", "22", "L");
         row("digits 100 and 22 in base 101", "10122", "101", "10022");
         section = ToDecimal;
         row("empty binary", "", "2", "0");
+        row("octal 777", "777", "8", "511");
+        row("octal refuses 8", "78", "8", "");
+        row("binary refuses 2", "102", "2", "");
         row("hexadecimal 9fF in either case", "9fF", "16", "2559");
+        row("hexadecimal refuses g", "1g", "16", "");
         row("binary with a space", "10 1", "2", "");
         row("32767 characters", QByteArray(32766, '0') + "1", "2", "1");
+        row("32768 characters", QByteArray(32767, '0') + "1", "2", "");
     }
     void converts()
     {

@@ -72,11 +72,16 @@ class TestMainWindow : public QObject, protected test::MainWindowSession {
     {
         return test::control<QComboBox>(window.get(), main_window::name::systemList);
     }
+    // Key_unknown clicks the Calculate button instead of pressing a key.
     void calculate(const QString &number, Qt::Key key = Qt::Key_Return,
                    Qt::KeyboardModifiers modifiers = {}) const
     {
         field(main_window::name::numberField)->setText(number);
-        QTest::keyClick(field(main_window::name::numberField), key, modifiers);
+        if (key == Qt::Key_unknown)
+            QTest::mouseClick(test::control(window.get(), main_window::name::calculateButton),
+                              Qt::LeftButton);
+        else
+            QTest::keyClick(field(main_window::name::numberField), key, modifiers);
     }
     QWidget *picture() const
     {
@@ -96,9 +101,18 @@ private slots:
     void entryKeepsDigitsOnly()
     {
         QLineEdit *entry = field(main_window::name::numberField);
-        QTest::keyClicks(entry, QStringLiteral("1a-,. 2"));
-        QCOMPARE(entry->text(), QStringLiteral("12"));
-        QCOMPARE(field(main_window::name::previewField)->text(), QStringLiteral("1100 - 14 - C"));
+        QTest::keyClicks(entry, QStringLiteral("0a1-2,3.4 5+6e7_8/9"));
+        QCOMPARE(entry->text(), QStringLiteral("0123456789"));
+        QCOMPARE(field(main_window::name::previewField)->text(),
+                 QStringLiteral("111010110111100110100010101 - 726746425 - 75BCD15"));
+        QTest::keyClick(entry, Qt::Key_Backspace);
+        QTest::keyClick(entry, Qt::Key_Home);
+        QTest::keyClick(entry, Qt::Key_Delete);
+        QCOMPARE(entry->text(), QStringLiteral("12345678"));
+        entry->clear();
+        QApplication::clipboard()->setText(QStringLiteral("-5"));
+        QTest::keySequence(entry, QKeySequence::Paste);
+        QCOMPARE(field(main_window::name::previewField)->text(), QStringLiteral(" -  - "));
         entry->clear();
         QApplication::clipboard()->setText(QStringLiteral("79228162514264337593543950336"));
         QTest::keySequence(entry, QKeySequence::Paste);
@@ -114,8 +128,16 @@ private slots:
         QTest::addColumn<Qt::Key>("key");
         QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
         QTest::addColumn<QString>("expected");
+        const auto none = Qt::KeyboardModifiers();
+        QTest::newRow("binary by the Calculate button")
+            << 0 << "255" << Qt::Key_unknown << none << "11111111";
         QTest::newRow("octal by keypad Enter")
             << 1 << "255" << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier) << "377";
+        QTest::newRow("hexadecimal by Return") << 2 << "4095" << Qt::Key_Return << none << "FFF";
+        QTest::newRow("pasted fraction: the locale's separator, the whole part")
+            << 2 << "31,9" << Qt::Key_Return << none << "1F";
+        QTest::newRow("pasted negative clears the result")
+            << 0 << "-5" << Qt::Key_Return << none << "";
         QTest::newRow("empty field keeps the result")
             << 0 << "" << Qt::Key_Return << Qt::KeyboardModifiers() << "1010";
         QTest::newRow("above the largest value clears it")
@@ -129,11 +151,14 @@ private slots:
         QFETCH(Qt::Key, key);
         QFETCH(Qt::KeyboardModifiers, modifiers);
         QFETCH(QString, expected);
+        QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece)); // comma separator
         calculate(QStringLiteral("10"));
         systems()->setCurrentIndex(system);
         calculate(number, key, modifiers);
+        QLocale::setDefault(QLocale::c());
         QCOMPARE(field(main_window::name::resultField)->text(), expected);
         QCOMPARE(field(main_window::name::numberField)->text(), number); // Enter inserts nothing
+        QVERIFY(field(main_window::name::numberField)->hasFocus());
     }
 
     // F1 folds the options panel in and out; the on-top box keeps the window on top.
@@ -145,12 +170,17 @@ private slots:
         };
         QCOMPARE(test::clientHeight(window.get()), 368);
         QVERIFY(panelShown());
-        QTest::keyClick(field(main_window::name::numberField), Qt::Key_F1);
-        QVERIFY(!box(main_window::name::optionsBox)->isChecked());
-        QCOMPARE(test::clientHeight(window.get()), 228);
-        QVERIFY(!panelShown());
-        QTest::keyClick(field(main_window::name::numberField), Qt::Key_F1);
-        QCOMPARE(test::clientHeight(window.get()), 368);
+        const QRect unfolded = window->frameGeometry();
+        for (int round = 0; round < 2; ++round) {
+            QTest::keyClick(field(main_window::name::numberField), Qt::Key_F1);
+            QVERIFY(!box(main_window::name::optionsBox)->isChecked());
+            QCOMPARE(test::clientHeight(window.get()), 228);
+            QVERIFY(!panelShown());
+            // Folded, the window keeps its place and width; the click works as F1 does.
+            QCOMPARE(window->frameGeometry(), unfolded.adjusted(0, 0, 0, 228 - 368));
+            test::clickBox(window.get(), main_window::name::optionsBox);
+            QCOMPARE(window->frameGeometry(), unfolded);
+        }
         test::clickBox(window.get(), main_window::name::onTopBox);
         QVERIFY(isAlwaysOnTop(window.get()) && window->alwaysOnTop());
         test::clickBox(window.get(), main_window::name::onTopBox);
@@ -160,7 +190,9 @@ private slots:
     // The language box refills the number systems and keeps the number and its result.
     void languageSwitch()
     {
-        systems()->setCurrentIndex(2);
+        systems()->setFocus();
+        QTest::keyClick(systems(), Qt::Key_End); // a pick from the list hands the focus back
+        QVERIFY(field(main_window::name::numberField)->hasFocus());
         calculate(QStringLiteral("255"));
         test::clickBox(window.get(), main_window::name::languageBox);
         QVERIFY(!window->greek());
@@ -174,19 +206,34 @@ private slots:
 
     void resultsGoToTheTemporaryList_data()
     {
+        QTest::addColumn<bool>("greek");
+        QTest::addColumn<int>("system");
         QTest::addColumn<QStringList>("numbers");
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("each append moves the current line down")
-            << test::textLines({"1", "2", "255"})
+            << true << 2 << test::textLines({"1", "2", "255"})
             << test::textLines({"Δεκ: 1 = 1", "Δεκ: 2 = 2", "Δεκ: 255 = FF"});
+        QTest::newRow("Greek binary")
+            << true << 0 << test::textLines({"2"}) << test::textLines({"Δυαδ: 2 = 10"});
+        QTest::newRow("Greek octal")
+            << true << 1 << test::textLines({"8"}) << test::textLines({"Οκτ: 8 = 10"});
+        QTest::newRow("English binary")
+            << false << 0 << test::textLines({"2"}) << test::textLines({"Bin: 2 = 10"});
+        QTest::newRow("English octal")
+            << false << 1 << test::textLines({"8"}) << test::textLines({"Oct: 8 = 10"});
+        QTest::newRow("English hexadecimal")
+            << false << 2 << test::textLines({"26"}) << test::textLines({"Hex: 26 = 1A"});
         QTest::newRow("too large or empty adds no line")
-            << test::textLines({"79228162514264337593543950336", ""}) << QStringList();
+            << true << 2 << test::textLines({"79228162514264337593543950336", ""}) << QStringList();
     }
     void resultsGoToTheTemporaryList()
     {
+        QFETCH(bool, greek);
+        QFETCH(int, system);
         QFETCH(QStringList, numbers);
         QFETCH(QStringList, lines);
-        systems()->setCurrentIndex(2);
+        box(main_window::name::languageBox)->setChecked(greek);
+        systems()->setCurrentIndex(system);
         calculate(QStringLiteral("5"));
         QVERIFY(!openWindow(temporary_list::name::window)); // its box is clear: nothing loads
         box(main_window::name::temporaryListBox)->setChecked(true);
@@ -233,6 +280,24 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(effects.back().second >= 0, 10000);
         for (std::size_t i = 1; i < effects.size(); ++i)
             QVERIFY2(effects[i].first >= effects[i - 1].second, boxedWindows[i]);
+    }
+
+    // Cleared while it opens the second window, "Show All" closes what it opened and
+    // opens nothing more.
+    void showAllClearedHalfWay()
+    {
+        int laterBoxesTicked = 0;
+        for (const char *later : {main_window::name::otherBaseBox, main_window::name::listsBox})
+            connect(box(later), &QCheckBox::toggled, this, [&] { ++laterBoxesTicked; });
+        box(main_window::name::showAllBox)->setChecked(true);
+        QTRY_VERIFY(openWindow(to_decimal::name::window));
+        box(main_window::name::showAllBox)->setChecked(false);
+        QTRY_VERIFY_WITH_TIMEOUT(companionWindows().isEmpty(), 5000);
+        QTest::qWait(600); // longer than an effect: a cascade still running would go on
+        QVERIFY(companionWindows().isEmpty());
+        QCOMPARE(laterBoxesTicked, 0);
+        for (const char *each : boxes)
+            QVERIFY2(!box(each)->isChecked(), each);
     }
 
     // The lists window opens the temporary list without ticking its box; "Show All"
@@ -308,6 +373,7 @@ private slots:
         QFETCH(Qt::MouseButton, button);
         QFETCH(QPoint, releasedAt);
         QFETCH(bool, opens);
+        QCOMPARE(qobject_cast<QLabel *>(picture())->pixmap().size(), QSize(32, 32));
         QTest::mousePress(picture(), button, {}, QPoint(5, 5));
         QTest::mouseRelease(picture(), button, {}, releasedAt);
         CompanionWindow *about = openWindow(about::name::window);
@@ -324,8 +390,18 @@ private slots:
 
     // Leaving during "Show All" ends the cascade, and every window has closed before
     // the farewell; an unsaved line in the temporary list does not hold shutdown up.
+    void shutdownClosesEverythingBeforeTheFarewell_data()
+    {
+        QTest::addColumn<bool>("greek");
+        QTest::addColumn<QString>("thanks");
+        QTest::newRow("Greek") << true << "Ευχαριστώ που χρησιμοποιείτε το πρόγραμμά μου!";
+        QTest::newRow("English") << false << "Thank you for using my program!";
+    }
     void shutdownClosesEverythingBeforeTheFarewell()
     {
+        QFETCH(bool, greek);
+        QFETCH(QString, thanks);
+        box(main_window::name::languageBox)->setChecked(greek);
         box(main_window::name::showAllBox)->setChecked(true);
         QTRY_VERIFY(openWindow(temporary_list::name::window));
         calculate(QStringLiteral("7"));
@@ -338,10 +414,9 @@ private slots:
         const test::FakeDialogs::Shown &farewell = dialogs->shown.front();
         QCOMPARE(farewell.title, QStringLiteral("Radixon"));
         QCOMPARE(farewell.icon, Dialogs::Icon::Information);
-        QCOMPARE(
-            farewell.text.split(QLatin1Char('\n')),
-            (QStringList{QStringLiteral("Ευχαριστώ που χρησιμοποιείτε το πρόγραμμά μου!"),
-                         QStringLiteral("https://radixon.example.org"), QStringLiteral("Zendor")}));
+        QCOMPARE(farewell.text.split(QLatin1Char('\n')),
+                 (QStringList{thanks, QStringLiteral("https://radixon.example.org"),
+                              QStringLiteral("Zendor")}));
     }
     void startingAsksOnlyWhenAnotherCopyRuns_data()
     {
@@ -375,51 +450,6 @@ private slots:
             test::control<QComboBox>(started.get(), main_window::name::systemList)->currentText(),
             QStringLiteral("Δυαδικό"));
         QCOMPARE(test::clientHeight(started.get()), MainWindow::closedHeight + int(another));
-    }
-
-    // A new user's rough handling: a full temporary list on a disk that fills up, and
-    // windows opened and closed faster than their effects play.
-    void fullTemporaryListSavesAndCleans()
-    {
-        QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("list.txt"));
-        if (QFile old(path); !old.open(QIODevice::WriteOnly) || old.write("old\r\n") != 5)
-            QFAIL("cannot write the old list");
-
-        box(main_window::name::temporaryListBox)->setChecked(true);
-        auto *list = qobject_cast<TemporaryListWindow *>(openWindow(temporary_list::name::window));
-        auto *lines = test::control<QListWidget>(list, temporary_list::name::list);
-        for (int i = 0; i < 32767; ++i)
-            list->appendLine(QStringLiteral("Hex: %1 = %2").arg(i % 16384).arg(i % 16384, 0, 16));
-        QCOMPARE(lines->count(), 32767);
-        const auto linesIn = [](const QString &path) {
-            QFile file(path);
-            return file.open(QIODevice::ReadOnly) ? int(file.readAll().count("\r\n")) : -1;
-        };
-        const auto save = [&] {
-            dialogs->saveAnswers.push_back(path);
-            test::clickBox(list, temporary_list::name::saveBox);
-        };
-
-        // A disk that fills up halfway: the old file stays as it was.
-        rlimit saved{};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        const rlimit small{128 * 1024, saved.rlim_max};
-        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-        setrlimit(RLIMIT_FSIZE, &small);
-        save();
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previous);
-        QCOMPARE(dialogs->shown.back().kind, QStringLiteral("inform"));
-        QCOMPARE(linesIn(path), 1);
-
-        save();
-        QCOMPARE(linesIn(path), 32767);
-        test::clickBox(list, temporary_list::name::removeRepeatsBox);
-        QCOMPARE(lines->count(), 16384);
-        // No half-written copy is left.
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
-                 QStringList{QStringLiteral("list.txt")});
     }
 
     // Windows follow a Greek main window's on-top state, so that is on too. At the end

@@ -81,6 +81,7 @@ bool placeAt(QWidget *w, QPoint frameTopLeft)
 class TestWindowFramesX11 : public QObject, protected test::MainWindowSession {
     Q_OBJECT
 
+    QWidget m_panel;
     QRect m_area;
     QPoint m_start;
 
@@ -104,7 +105,17 @@ private slots:
         QVERIFY2(QGuiApplication::platformName() == "xcb"_L1, "needs an X server");
         test::dropPlatformNoise();
         applyAppearance(*qApp);
-        m_area = QGuiApplication::primaryScreen()->availableGeometry();
+        // Panels reserve the screen's left and top edges, as a desktop's do: windows
+        // snap to and open within the work area that is left.
+        m_panel.setWindowFlags(Qt::FramelessWindowHint);
+        m_panel.setGeometry(0, 0, 40, 30);
+        test::runTool(u"xprop -id %1 -f _NET_WM_STRUT_PARTIAL 32c -set _NET_WM_STRUT_PARTIAL "
+                      "40,0,30,0,0,1023,0,0,0,1279,0,0"_s.arg(m_panel.winId()));
+        m_panel.show();
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        QTRY_COMPARE_WITH_TIMEOUT(screen->availableGeometry(),
+                                  screen->geometry().adjusted(40, 30, 0, 0), xTimeout);
+        m_area = screen->availableGeometry();
         m_start = m_area.topLeft() + QPoint(400, 200);
     }
     void cleanup()
@@ -224,8 +235,8 @@ private slots:
         QFETCH(bool, open);
         QVERIFY(openMainWindow() && placeAt(window.get(), m_start));
         bool done = false;
-        playEffect(window.get(), open ? EffectDirection::Open : EffectDirection::Close, 10,
-                   open ? 3000 : 10, 50, [&](bool) { done = true; });
+        playEffect(window.get(), open ? EffectDirection::Open : EffectDirection::Close,
+                   open ? 3000 : 10, 50, [&] { done = true; });
         const auto shown = [&] { return window->mask().intersected(window->rect()); };
         QTRY_VERIFY_WITH_TIMEOUT(open ? !shown().isEmpty() : done, xTimeout);
         // The frames' geometry is checked without a display; here, that X shows them.

@@ -115,9 +115,15 @@ private slots:
             << Rect{900, 700, 950, 750} << Point{10, 150} << Point{10, 150};
         QTest::newRow("a window beats the work area")
             << Rect{300, 100, 503, 200} << Point{506, 150} << Point{503, 150};
+        QTest::newRow("9 pixels from the area's left edge snaps")
+            << Rect{900, 700, 950, 750} << Point{9, 150} << Point{0, 150};
+        QTest::newRow("near the area's right and bottom edges")
+            << Rect{900, 20, 950, 60} << Point{497, 607} << Point{506, 600};
         // Edges line up across a gap narrower than the reach, not only side by side.
         QTest::newRow("just below a window snaps sideways too")
             << Rect{300, 100, 500, 145} << Point{304, 150} << Point{300, 145};
+        QTest::newRow("left of a window's right edge, beyond the reach, stays")
+            << Rect{300, 100, 400, 145} << Point{411, 150} << Point{411, 150};
     }
     void snapping()
     {
@@ -144,12 +150,68 @@ private slots:
         QCOMPARE(desk.ws.windows[D], (Rect{601, 100, 700, 200}));
     }
 
-    void centredRectangleHalfOpen()
+    // A companion glues to its parent when an edge touches it or lines up with one of
+    // its edges; a glued one moves with the parent, and snaps the whole group.
+    void glueing_data()
     {
-        QRegion shown;
-        for (const Rect &r : effectRegion(10, EffectDirection::Open, 25, 300, 200, 50))
-            shown += QRect(r.left, r.top, r.width(), r.height());
-        QCOMPARE(shown, QRegion(75, 50, 150, 100));
+        QTest::addColumn<Rect>("companion"); // beside Main at {100, 100, 300, 300}
+        QTest::addColumn<Rect>("dragged");   // once Main is dragged 5 right and 7 down
+        const Rect right{300, 120, 400, 220};
+        QTest::newRow("touching its right edge") << right << right.offset(5, 7);
+        QTest::newRow("touching its bottom edge")
+            << Rect{150, 300, 250, 400} << Rect{155, 307, 255, 407};
+        QTest::newRow("touching a corner only")
+            << Rect{300, 300, 400, 400} << Rect{305, 307, 405, 407};
+        QTest::newRow("overlapping, top edges in line")
+            << Rect{250, 100, 400, 150} << Rect{255, 107, 405, 157};
+        QTest::newRow("near the area's top, it pulls the group up")
+            << Rect{150, 0, 250, 100} << Rect{155, 0, 255, 100};
+        QTest::newRow("a pixel away stays") << Rect{301, 120, 400, 220} << Rect{301, 120, 400, 220};
+        QTest::newRow("edge in line, but far below stays")
+            << Rect{300, 400, 400, 500} << Rect{300, 400, 400, 500};
+    }
+    void glueing()
+    {
+        QFETCH(Rect, companion);
+        QFETCH(Rect, dragged);
+        Desk desk;
+        desk.add(Main, {100, 100, 300, 300});
+        desk.add(A, companion, Main);
+        QCOMPARE(desk.dock.isGlued(A), dragged != companion);
+        QVERIFY(!desk.dock.addWindow(A, Main) && !desk.dock.addWindow(9, Main));
+        desk.drag(Main, {150, 150}, {155, 157});
+        QCOMPARE(desk.ws.windows[A], dragged);
+        // The parent gone, the companion is glued to nothing.
+        QVERIFY(desk.dock.removeWindow(Main) && !desk.dock.removeWindow(Main));
+        QVERIFY(!desk.dock.isGlued(A) && desk.dock.parentOf(A) == 0);
+    }
+
+    void effectFrames_data()
+    {
+        QTest::addColumn<EffectDirection>("direction");
+        QTest::addColumn<int>("frame"); // of 50 steps
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<Rect>("shown");
+        const EffectDirection open = EffectDirection::Open, close = EffectDirection::Close;
+        const QSize size(300, 200);
+        QTest::newRow("opening starts with nothing") << open << 0 << size << Rect{};
+        QTest::newRow("half open, centred") << open << 25 << size << Rect{75, 50, 225, 150};
+        QTest::newRow("opened whole") << open << 50 << size << Rect{0, 0, 300, 200};
+        QTest::newRow("closing starts whole") << close << 0 << size << Rect{0, 0, 300, 200};
+        QTest::newRow("closing a fifth") << close << 10 << size << Rect{30, 20, 270, 180};
+        QTest::newRow("closed to nothing") << close << 50 << size << Rect{};
+        QTest::newRow("odd size: each side rounded to nearest, ties to even")
+            << open << 1 << QSize(191, 229) << Rect{94, 112, 98, 117};
+    }
+    void effectFrames()
+    {
+        QFETCH(EffectDirection, direction);
+        QFETCH(int, frame);
+        QFETCH(QSize, size);
+        QFETCH(Rect, shown);
+        const Rect rect = effectRect(direction, frame, size.width(), size.height(), 50);
+        QCOMPARE(rect.isEmpty() ? Rect{} : rect, shown);
+        QCOMPARE(effectFrameCount(50), 51);
     }
 
     void effectInterruptedByAnother_data()
@@ -165,14 +227,14 @@ private slots:
         QWidget window;
         window.resize(300, 200);
         int firstCalls = 0;
-        QList<bool> secondReports;
-        playEffect(&window, closing ? EffectDirection::Open : EffectDirection::Close, 10, 20, 50,
-                   [&](bool) { ++firstCalls; });
-        playEffect(&window, second, 10, 1, 10, [&](bool ok) { secondReports << ok; });
-        QTRY_COMPARE(secondReports, QList<bool>{true});
+        int secondCalls = 0;
+        playEffect(&window, closing ? EffectDirection::Open : EffectDirection::Close, 20, 50,
+                   [&] { ++firstCalls; });
+        playEffect(&window, second, 1, 10, [&] { ++secondCalls; });
+        QTRY_COMPARE(secondCalls, 1);
         QTest::qWait(100); // a first effect still running would show another frame
         QCOMPARE(firstCalls, 0);
-        QCOMPARE(secondReports, QList<bool>{true});
+        QCOMPARE(secondCalls, 1);
         // Closing leaves none of the window: an empty mask would show all of it.
         if (closing)
             QVERIFY(!window.mask().isEmpty() && !window.mask().intersects(window.rect()));
@@ -184,7 +246,7 @@ private slots:
     {
         auto *window = new QWidget;
         int calls = 0;
-        playEffect(window, EffectDirection::Close, 10, 1, 10, [&](bool) { ++calls; });
+        playEffect(window, EffectDirection::Close, 1, 10, [&] { ++calls; });
         delete window;
         QTest::qWait(100); // the effect would have ended after 10 ms
         QCOMPARE(calls, 0);
@@ -207,6 +269,12 @@ private slots:
         a->setAttribute(Qt::WA_UnderMouse, false);
         QApplication::sendEvent(b, &enter);
         QVERIFY(!a->font().bold() && b->font().bold());
+        // Leaving, or becoming disabled (no leave comes then), ends the highlight.
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(b, &leave);
+        QApplication::sendEvent(a, &enter);
+        a->setEnabled(false);
+        QVERIFY(!a->font().bold() && !hoveredControl());
     }
 
     void dragAnywhere_data()
@@ -248,16 +316,24 @@ private slots:
 
     void clicksOnTheTitleBar_data()
     {
-        QTest::addColumn<bool>("onClose");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<Qt::MouseButton>("button");
         QTest::addColumn<bool>("acceptClose");
         QTest::addColumn<int>("drags");
-        QTest::newRow("on the bar starts a drag") << false << true << 1;
-        QTest::newRow("close button, close accepted") << true << true << 0;
-        QTest::newRow("close button, close refused") << true << false << 0;
+        const QString bar = QStringLiteral("titleBar"),
+                      close = QStringLiteral("titleBarCloseButton");
+        QTest::newRow("left button on the bar starts a drag") << bar << Qt::LeftButton << true << 1;
+        QTest::newRow("right button on the bar does not") << bar << Qt::RightButton << true << 0;
+        QTest::newRow("middle button on the bar does not") << bar << Qt::MiddleButton << true << 0;
+        QTest::newRow("close button, close accepted") << close << Qt::LeftButton << true << 0;
+        QTest::newRow("close button, close refused") << close << Qt::LeftButton << false << 0;
+        QTest::newRow("minimize button")
+            << QStringLiteral("titleBarMinimizeButton") << Qt::LeftButton << true << 0;
     }
     void clicksOnTheTitleBar()
     {
-        QFETCH(bool, onClose);
+        QFETCH(QString, target);
+        QFETCH(Qt::MouseButton, button);
         QFETCH(bool, acceptClose);
         QFETCH(int, drags);
         FramedWindow window;
@@ -268,12 +344,14 @@ private slots:
         const QMargins frame(1, 1 + bar->height(), 1, 1);
         QCOMPARE(clientOrigin(&window), QPoint(frame.left(), frame.top()));
         QCOMPARE(window.size(), QSize(300, 200).grownBy(frame));
-        QWidget *target = onClose ? static_cast<QWidget *>(bar->closeButton()) : bar;
-        QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(3, 4));
-        QCOMPARE(window.drags, QList<QPoint>(drags, target->mapToGlobal(QPoint(3, 4))));
+        auto *clicked = window.findChild<QWidget *>(target);
+        QTest::mouseClick(clicked, button, {}, QPoint(3, 4));
+        QCOMPARE(window.drags, QList<QPoint>(drags, clicked->mapToGlobal(QPoint(3, 4))));
         // The close button goes through the window's close event, which may refuse.
-        QCOMPARE(window.closeEvents, onClose ? 1 : 0);
-        QCOMPARE(window.isVisible(), !onClose || !acceptClose);
+        const bool closing = target.contains(QLatin1String("Close"));
+        QCOMPARE(window.closeEvents, closing ? 1 : 0);
+        QCOMPARE(window.isVisible(), !closing || !acceptClose);
+        QCOMPARE(window.isMinimized(), target.contains(QLatin1String("Minimize")));
     }
 };
 

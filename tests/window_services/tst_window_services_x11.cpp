@@ -52,6 +52,13 @@ private slots:
             QVERIFY(window.isVisible());
             QCOMPARE(window.frameGeometry(), before);
         }
+        // Minimised from its title bar and restored, it is on top again.
+        setAlwaysOnTop(&window, true);
+        QTRY_VERIFY(above());
+        window.showMinimized();
+        QTRY_VERIFY_WITH_TIMEOUT(!window.windowHandle()->isExposed(), 20000);
+        window.showNormal();
+        QTRY_VERIFY_WITH_TIMEOUT(window.windowHandle()->isExposed() && above(), 20000);
     }
 };
 

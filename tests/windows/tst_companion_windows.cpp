@@ -17,6 +17,9 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <memory>
 
 using namespace radixon;
@@ -39,8 +42,22 @@ QByteArray fileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// A save: the list's lines, the interface's language and the system's, the name typed
+// (empty: the dialog is cancelled), the bytes written (empty: the old file is kept),
+// the message after the dialog, and a limit on the size of files written.
+struct SaveCase {
+    QStringList lines;
+    bool greek = false;
+    bool greekSystem = false;
+    const char *answer = "";
+    QByteArray bytes;
+    const char *message = "";
+    rlim_t fileSizeLimit = 0;
+};
+
 } // namespace
 Q_DECLARE_METATYPE(radixon::Companion)
+Q_DECLARE_METATYPE(SaveCase)
 
 class TestCompanionWindows : public QObject {
     Q_OBJECT
@@ -141,9 +158,14 @@ private slots:
         };
         const Companion toDecimal = Companion::ToDecimal, otherBase = Companion::OtherBase;
         row("to decimal: binary by button", toDecimal, "0", "1010", ByButton, "10");
+        row("to decimal: octal by Enter", toDecimal, "1", "777", EnterInNumber, "511");
+        row("to decimal: hexadecimal ff", toDecimal, "2", "ff", ByButton, "255");
         row("to decimal: hexadecimal 1G clears the result", toDecimal, "2", "1G", ByButton, "");
         row("to decimal: empty number keeps the result", toDecimal, "0", "", EnterInNumber, "1");
         row("other base: base 16 by Enter", otherBase, "16", "255", EnterInNumber, "FF");
+        row("other base: base 60 writes digits above 21 in figures", otherBase, "60", "1439",
+            ByButton, "2359");
+        row("other base: base 3.5 rounds to 4", otherBase, "3.5", "255", ByButton, "3333");
         row("other base: base 256 clears the result", otherBase, "256", "5", ByButton, "");
         row("other base: Enter in the base field does nothing", otherBase, "2", "10", EnterInFirst,
             "1");
@@ -206,6 +228,48 @@ private slots:
         QCOMPARE(isAlwaysOnTop(window), greek && mainOnTop);
     }
 
+    // A converter's own language box switches only its texts and refills its system
+    // list; its options box folds the panel away and back, the window keeping its
+    // place and width.
+    void converterOwnBoxes_data()
+    {
+        QTest::addColumn<Companion>("which");
+        QTest::addColumn<QString>("focused"); // after the language switch
+        QTest::newRow("to decimal") << Companion::ToDecimal << to_decimal::name::numberField;
+        QTest::newRow("other base") << Companion::OtherBase << other_base::name::baseField;
+    }
+    void converterOwnBoxes()
+    {
+        QFETCH(Companion, which);
+        QFETCH(QString, focused);
+        QVERIFY(open(which));
+        const QRect unfolded = window->frameGeometry();
+        const int unfoldedClient = test::clientHeight(window);
+        for (const bool greek : {true, false}) {
+            test::clickBox(window, converter::name::optionsBox);
+            QCOMPARE(test::clientHeight(window), twipsToPixels(90 + 2805 + 90));
+            QCOMPARE(window->frameGeometry(),
+                     unfolded.adjusted(0, 0, 0, test::clientHeight(window) - unfoldedClient));
+            QVERIFY(!control(converter::name::optionsPanel)->isVisible());
+            test::clickBox(window, converter::name::optionsBox);
+            QCOMPARE(window->frameGeometry(), unfolded);
+
+            test::clickBox(window, converter::name::languageBox);
+            QCOMPARE(window->windowTitle(), greek ? QStringLiteral("Radixon Από Τον Zendor")
+                                                  : QStringLiteral("Radixon By Zendor"));
+            QCOMPARE(control<QCheckBox>(converter::name::optionsBox)->text(),
+                     greek ? QStringLiteral("Επιλογές") : QStringLiteral("Options"));
+            QVERIFY(control(qPrintable(focused))->hasFocus());
+            if (auto *systems = window->findChild<QComboBox *>()) {
+                QCOMPARE(systems->count(), 3);
+                QCOMPARE(systems->currentIndex(), 0);
+                QCOMPARE(systems->itemText(2),
+                         greek ? QStringLiteral("Δεκαεξαδικό") : QStringLiteral("Hexademical"));
+            }
+        }
+        QVERIFY(host->unloading.empty());
+    }
+
     // The lists hold 1 to 100. A click selects the number in all three, each naming it
     // in its tooltip; a double click sends it to the temporary list, in the language of
     // the moment.
@@ -235,7 +299,12 @@ private slots:
                  textLines({"Δυαδικό 10 = 1010", "Οκταδικό 10 = 12", "Δεκαεξαδικό 10 = A"}));
         QVERIFY(host->appendedLines.isEmpty());
         click(lists::name::hexadecimalList, 14, true);
-        QCOMPARE(host->appendedLines, textLines({"Δεκ: 15 = F"}));
+        host->greekFlag = false;
+        click(lists::name::binaryList, 2, true);
+        click(lists::name::octalList, 8, true);
+        click(lists::name::hexadecimalList, 99, true);
+        QCOMPARE(host->appendedLines,
+                 textLines({"Δεκ: 15 = F", "Bin: 3 = 11", "Oct: 9 = 11", "Hex: 100 = 64"}));
     }
 
     void listsOpenNearTheTopRightCorner_data()
@@ -323,6 +392,16 @@ private slots:
         QTest::mouseMove(window, QPoint(60, 60));
         QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(60, 60));
         QCOMPARE(window->frameGeometry(), placed);
+        // Its title bar drags it, without snapping to the work area's edge.
+        QWidget *bar = titleBarOf(window);
+        const QPoint grip = bar->mapToGlobal(QPoint(20, 5));
+        const QPoint to = grip + area.topLeft() + QPoint(4, 4) - placed.topLeft();
+        QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(20, 5));
+        QMouseEvent move(QEvent::MouseMove, QPointF(bar->mapFromGlobal(to)), QPointF(to),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(bar, &move);
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, bar->mapFromGlobal(to));
+        QCOMPARE(window->frameGeometry().topLeft(), area.topLeft() + QPoint(4, 4));
     }
 
     void temporaryListBoxesActOnTickAndOnClear_data()
@@ -367,65 +446,78 @@ private slots:
     }
 
     // The save box acts on tick and on clear; it writes the list over the file named, or
-    // tells why it wrote nothing, and leaves the file as it was.
+    // tells why it wrote nothing and leaves the file as it was, with no copy left over.
     void temporaryListSave_data()
     {
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<bool>("greek");       // the language and the locale
-        QTest::addColumn<QString>("answer");   // empty: the dialog is cancelled
-        QTest::addColumn<QByteArray>("bytes"); // empty: the old file is kept
-        QTest::addColumn<QString>("message");  // after the save dialog, if any
+        QTest::addColumn<SaveCase>("c");
         const QStringList line = textLines({"Bin: 2 = 10"});
-        QTest::newRow("two lines, each ending in CR LF")
-            << textLines({"Bin: 2 = 10", "Hex: 255 = FF"}) << false << "list"
-            << QByteArray("Bin: 2 = 10\r\nHex: 255 = FF\r\n") << "";
-        QTest::newRow("Greek letters in the Greek code page")
-            << textLines({"Δυαδ: 5 = 101", "ΆΈΉ άώς €–—"}) << true << "list.txt"
-            << QByteArray("\xC4\xF5\xE1\xE4: 5 = 101\r\n\xA2\xB8\xB9 \xDC\xFE\xF2 \x80\x96\x97\r\n")
-            << "";
-        QTest::newRow("one foreign letter turns the whole file to UTF-8")
-            << textLines({"Δεκ: 10 = A", "é"}) << true << "list.txt"
-            << QByteArray("\xCE\x94\xCE\xB5\xCE\xBA: 10 = A\r\n\xC3\xA9\r\n") << "";
-        QTest::newRow("empty list") << QStringList() << false << "list.txt" << QByteArray()
-                                    << "There Are No Items In The Temporary List To Save";
-        QTest::newRow("cancelled") << line << false << "" << QByteArray() << "";
-        QTest::newRow("folder that does not exist, Greek")
-            << line << true << "missing/list.txt" << QByteArray()
-            << "Η Προσωρινή Λίστα Δεν Αποθηκεύτηκε";
+        const auto row = [](const char *name, const SaveCase &c) { QTest::newRow(name) << c; };
+        row("two lines, each ending in CR LF", {textLines({"Bin: 2 = 10", "Hex: 255 = FF"}), false,
+                                                false, "list", "Bin: 2 = 10\r\nHex: 255 = FF\r\n"});
+        row("Greek letters in the Greek code page",
+            {textLines({"Δυαδ: 5 = 101", "ΆΈΉ άώς €–—"}), true, true, "list.txt",
+             "\xC4\xF5\xE1\xE4: 5 = 101\r\n\xA2\xB8\xB9 \xDC\xFE\xF2 \x80\x96\x97\r\n"});
+        row("the system's locale, not the interface, picks the code page",
+            {textLines({"Δεκ: 1 = 1"}), false, true, "list.txt", "\xC4\xE5\xEA: 1 = 1\r\n"});
+        row("one foreign letter turns the whole file to UTF-8",
+            {textLines({"Δεκ: 10 = A", "é"}), true, true, "list.txt",
+             "\xCE\x94\xCE\xB5\xCE\xBA: 10 = A\r\n\xC3\xA9\r\n"});
+        row("empty list",
+            {{}, false, false, "list.txt", {}, "There Are No Items In The Temporary List To Save"});
+        row("empty list, Greek", {{},
+                                  true,
+                                  false,
+                                  "list.txt",
+                                  {},
+                                  "Δεν Υπάρχουν Στοιχεία Στην Προσωρινή Λίστα Για Αποθήκευση"});
+        row("cancelled", {line, false, false, "", {}, ""});
+        row("folder that does not exist, Greek",
+            {line, true, true, "missing/list.txt", {}, "Η Προσωρινή Λίστα Δεν Αποθηκεύτηκε"});
+        row("a disk that fills up halfway",
+            {line, false, false, "list.txt", {}, "The Temporary List Could Not Be Saved", 8});
     }
     void temporaryListSave()
     {
-        QFETCH(QStringList, lines);
-        QFETCH(bool, greek);
-        QFETCH(QString, answer);
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, message);
-        if (greek)
+        QFETCH(SaveCase, c);
+        if (c.greekSystem)
             QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
-        auto *temporaryList = open<TemporaryListWindow>(Companion::TemporaryList, greek);
+        auto *temporaryList = open<TemporaryListWindow>(Companion::TemporaryList, c.greek);
         QVERIFY(temporaryList);
+        const QString answer = QString::fromUtf8(c.answer);
         const QString target =
             folder.filePath(answer.isEmpty() ? QStringLiteral("never saved") : answer);
         if (QFile file(target); file.open(QIODevice::WriteOnly))
             file.write("an earlier and much longer content that must not survive\r\n");
         const QByteArray before = fileBytes(target);
-        for (const QString &line : lines)
+        const QStringList filesBefore = QDir(folder.path()).entryList(QDir::Files);
+        for (const QString &line : c.lines)
             temporaryList->appendLine(line);
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const rlimit limited{c.fileSizeLimit ? c.fileSizeLimit : saved.rlim_cur, saved.rlim_max};
+        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &limited);
         for (int click = 0; click < 2; ++click) {
             if (!answer.isEmpty())
                 host->fakeDialogs.saveAnswers.push_back(target);
             test::clickBox(window, temporary_list::name::saveBox);
         }
-        QCOMPARE(fileBytes(target), bytes.isEmpty() ? before : bytes);
-        QVERIFY(!QFile::exists(target + QStringLiteral(".txt"))); // the name is kept as typed
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previous);
+        QCOMPARE(fileBytes(target), c.bytes.isEmpty() ? before : c.bytes);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), filesBefore); // the name as typed
         QStringList messages;
         for (const test::FakeDialogs::Shown &each : host->fakeDialogs.shown) {
             if (each.kind == QLatin1String("inform"))
                 messages << each.text;
+            else // the save dialog, its default name and filter
+                QCOMPARE(each.title + u'|' + each.text,
+                         QStringLiteral("Radixon_Radixon. Enter a File Name:|Radixon %1|Text "
+                                        "Document(*.txt)")
+                             .arg(c.greek ? QStringLiteral("Λίστα") : QStringLiteral("List")));
         }
-        const QStringList expected =
-            message.isEmpty() ? QStringList() : QStringList{message, message};
-        QCOMPARE(messages, expected);
+        const QString message = QString::fromUtf8(c.message);
+        QCOMPARE(messages, message.isEmpty() ? QStringList() : (QStringList{message, message}));
     }
 };
 

@@ -27,7 +27,7 @@ void CompanionWindow::registerWithDock()
 
 void CompanionWindow::playOpenEffect()
 {
-    playEffect(this, EffectDirection::Open, 10, 10, 50, [this](bool) { emit opened(); });
+    playEffect(this, EffectDirection::Open, 10, 50, [this] { emit opened(); });
 }
 
 QMargins CompanionWindow::decorationMargins() const
@@ -54,7 +54,7 @@ void CompanionWindow::unload()
     if (m_registered)
         m_host.dock().removeWindow(this);
     m_registered = false;
-    playEffect(this, EffectDirection::Close, 10, 10, 50, [this](bool) {
+    playEffect(this, EffectDirection::Close, 10, 50, [this] {
         m_finished = true;
         emit unloaded();
         hide();

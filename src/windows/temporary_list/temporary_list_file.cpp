@@ -67,7 +67,9 @@ QByteArray savedListBytes(const QStringList &lines, CodePage codePage)
 bool writeListFile(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a write that fails (a full disk) is seen here; a buffer
+    // flushed on commit would fail unnoticed and replace the old file with a cut one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
