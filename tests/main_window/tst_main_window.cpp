@@ -12,21 +12,15 @@
 
 #include <QClipboard>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <sys/resource.h>
-
 #include <algorithm>
-#include <csignal>
 #include <optional>
-#include <random>
 
 using namespace radixon;
 using test::companionWindows;
@@ -96,8 +90,7 @@ private slots:
     void init() { QVERIFY(openMainWindow()); }
     void cleanup() { QVERIFY(closeMainWindow()); }
 
-    // Typed letters, signs and separators are dropped; a paste is kept as it is, and
-    // the preview is blank while the number is beyond the largest value.
+    // Only figures can be typed; a paste is kept as it is, its preview blank if invalid.
     void entryKeepsDigitsOnly()
     {
         QLineEdit *entry = field(main_window::name::numberField);
@@ -106,9 +99,7 @@ private slots:
         QCOMPARE(field(main_window::name::previewField)->text(),
                  QStringLiteral("111010110111100110100010101 - 726746425 - 75BCD15"));
         QTest::keyClick(entry, Qt::Key_Backspace);
-        QTest::keyClick(entry, Qt::Key_Home);
-        QTest::keyClick(entry, Qt::Key_Delete);
-        QCOMPARE(entry->text(), QStringLiteral("12345678"));
+        QCOMPARE(entry->text(), QStringLiteral("012345678"));
         entry->clear();
         QApplication::clipboard()->setText(QStringLiteral("-5"));
         QTest::keySequence(entry, QKeySequence::Paste);
@@ -133,16 +124,14 @@ private slots:
             << 0 << "255" << Qt::Key_unknown << none << "11111111";
         QTest::newRow("octal by keypad Enter")
             << 1 << "255" << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier) << "377";
-        QTest::newRow("hexadecimal by Return") << 2 << "4095" << Qt::Key_Return << none << "FFF";
         QTest::newRow("pasted fraction: the locale's separator, the whole part")
             << 2 << "31,9" << Qt::Key_Return << none << "1F";
         QTest::newRow("pasted negative clears the result")
             << 0 << "-5" << Qt::Key_Return << none << "";
         QTest::newRow("empty field keeps the result")
-            << 0 << "" << Qt::Key_Return << Qt::KeyboardModifiers() << "1010";
+            << 0 << "" << Qt::Key_Return << none << "1010";
         QTest::newRow("above the largest value clears it")
-            << 0 << "79228162514264337593543950336" << Qt::Key_Return << Qt::KeyboardModifiers()
-            << "";
+            << 0 << "79228162514264337593543950336" << Qt::Key_Return << none << "";
     }
     void calculates()
     {
@@ -173,9 +162,7 @@ private slots:
         const QRect unfolded = window->frameGeometry();
         for (int round = 0; round < 2; ++round) {
             QTest::keyClick(field(main_window::name::numberField), Qt::Key_F1);
-            QVERIFY(!box(main_window::name::optionsBox)->isChecked());
-            QCOMPARE(test::clientHeight(window.get()), 228);
-            QVERIFY(!panelShown());
+            QVERIFY(!box(main_window::name::optionsBox)->isChecked() && !panelShown());
             // Folded, the window keeps its place and width; the click works as F1 does.
             QCOMPARE(window->frameGeometry(), unfolded.adjusted(0, 0, 0, 228 - 368));
             test::clickBox(window.get(), main_window::name::optionsBox);
@@ -204,49 +191,40 @@ private slots:
         QCOMPARE(field(main_window::name::numberField)->text(), QStringLiteral("255"));
     }
 
+    // Each calculation is "system:number"; each append moves the current line down.
     void resultsGoToTheTemporaryList_data()
     {
         QTest::addColumn<bool>("greek");
-        QTest::addColumn<int>("system");
-        QTest::addColumn<QStringList>("numbers");
+        QTest::addColumn<QStringList>("calculations");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("each append moves the current line down")
-            << true << 2 << test::textLines({"1", "2", "255"})
-            << test::textLines({"Δεκ: 1 = 1", "Δεκ: 2 = 2", "Δεκ: 255 = FF"});
-        QTest::newRow("Greek binary")
-            << true << 0 << test::textLines({"2"}) << test::textLines({"Δυαδ: 2 = 10"});
-        QTest::newRow("Greek octal")
-            << true << 1 << test::textLines({"8"}) << test::textLines({"Οκτ: 8 = 10"});
-        QTest::newRow("English binary")
-            << false << 0 << test::textLines({"2"}) << test::textLines({"Bin: 2 = 10"});
-        QTest::newRow("English octal")
-            << false << 1 << test::textLines({"8"}) << test::textLines({"Oct: 8 = 10"});
-        QTest::newRow("English hexadecimal")
-            << false << 2 << test::textLines({"26"}) << test::textLines({"Hex: 26 = 1A"});
+        QTest::newRow("Greek, every system")
+            << true << test::textLines({"0:2", "1:8", "2:255"})
+            << test::textLines({"Δυαδ: 2 = 10", "Οκτ: 8 = 10", "Δεκ: 255 = FF"});
+        QTest::newRow("English, every system")
+            << false << test::textLines({"0:2", "1:8", "2:26"})
+            << test::textLines({"Bin: 2 = 10", "Oct: 8 = 10", "Hex: 26 = 1A"});
         QTest::newRow("too large or empty adds no line")
-            << true << 2 << test::textLines({"79228162514264337593543950336", ""}) << QStringList();
+            << true << test::textLines({"2:79228162514264337593543950336", "2:"}) << QStringList();
     }
     void resultsGoToTheTemporaryList()
     {
         QFETCH(bool, greek);
-        QFETCH(int, system);
-        QFETCH(QStringList, numbers);
+        QFETCH(QStringList, calculations);
         QFETCH(QStringList, lines);
         box(main_window::name::languageBox)->setChecked(greek);
-        systems()->setCurrentIndex(system);
         calculate(QStringLiteral("5"));
         QVERIFY(!openWindow(temporary_list::name::window)); // its box is clear: nothing loads
         box(main_window::name::temporaryListBox)->setChecked(true);
-        for (const QString &number : numbers)
-            calculate(number);
+        for (const QString &each : calculations) {
+            systems()->setCurrentIndex(each.section(u':', 0, 0).toInt());
+            calculate(each.section(u':', 1));
+        }
         auto *list = test::control<QListWidget>(openWindow(temporary_list::name::window),
                                                 temporary_list::name::list);
         QCOMPARE(test::textLines(list), lines);
         QCOMPARE(list->currentRow(), int(lines.size()) - 1);
     }
 
-    // Each window's effect starts once the window before has finished its own, in the
-    // order of the boxes, opening and closing alike.
     void showAllCascades_data()
     {
         QTest::addColumn<bool>("ticked");
@@ -264,44 +242,36 @@ private slots:
                     return w && !isEffectRunning(w);
                 }));
         }
-        QElapsedTimer clock;
-        clock.start();
-        std::vector<std::pair<qint64, qint64>> effects(std::size(boxedWindows), {-1, -1});
-        for (std::size_t i = 0; i < effects.size(); ++i) {
+        // Each box's window starts its effect (<) once the one before has ended it (>).
+        QStringList events, expected;
+        for (std::size_t i = 0; i < std::size(boxedWindows); ++i) {
+            const QString n = QString::number(i);
+            expected << n + u'<' << n + u'>';
             CompanionWindow *closing = openWindow(boxedWindows[i]);
-            connect(box(boxes[i]), &QCheckBox::toggled, this, [&, i, closing] {
-                effects[i].first = clock.elapsed();
-                CompanionWindow *w = ticked ? openWindow(boxedWindows[i]) : closing;
-                connect(w, ticked ? &CompanionWindow::opened : &CompanionWindow::unloaded, this,
-                        [&, i] { effects[i].second = clock.elapsed(); });
+            connect(box(boxes[i]), &QCheckBox::toggled, this, [&, i, n, closing] {
+                events << n + u'<';
+                connect(ticked ? openWindow(boxedWindows[i]) : closing,
+                        ticked ? &CompanionWindow::opened : &CompanionWindow::unloaded, this,
+                        [&, n] { events << n + u'>'; });
             });
         }
         box(main_window::name::showAllBox)->setChecked(ticked);
-        QTRY_VERIFY_WITH_TIMEOUT(effects.back().second >= 0, 10000);
-        for (std::size_t i = 1; i < effects.size(); ++i)
-            QVERIFY2(effects[i].first >= effects[i - 1].second, boxedWindows[i]);
+        QTRY_COMPARE_WITH_TIMEOUT(events, expected, 10000);
     }
 
-    // Cleared while it opens the second window, "Show All" closes what it opened and
-    // opens nothing more.
+    // Cleared while it opens the second window, "Show All" opens nothing more.
     void showAllClearedHalfWay()
     {
-        int laterBoxesTicked = 0;
-        for (const char *later : {main_window::name::otherBaseBox, main_window::name::listsBox})
-            connect(box(later), &QCheckBox::toggled, this, [&] { ++laterBoxesTicked; });
         box(main_window::name::showAllBox)->setChecked(true);
         QTRY_VERIFY(openWindow(to_decimal::name::window));
         box(main_window::name::showAllBox)->setChecked(false);
-        QTRY_VERIFY_WITH_TIMEOUT(companionWindows().isEmpty(), 5000);
-        QTest::qWait(600); // longer than an effect: a cascade still running would go on
+        QTest::qWait(1500); // three effects: a cascade still running would go on
         QVERIFY(companionWindows().isEmpty());
-        QCOMPARE(laterBoxesTicked, 0);
         for (const char *each : boxes)
             QVERIFY2(!box(each)->isChecked(), each);
     }
 
-    // The lists window opens the temporary list without ticking its box; "Show All"
-    // then passes over the open window, without waiting for an effect long over.
+    // "Show All" passes over a temporary list the lists window opened without its box.
     void showAllAfterTheListsWindowSentALine()
     {
         box(main_window::name::listsBox)->setChecked(true);
@@ -321,13 +291,9 @@ private slots:
         for (std::size_t i = 0; i < std::size(boxes); ++i)
             QTRY_VERIFY2(box(boxes[i])->isChecked() && openWindow(boxedWindows[i]), boxes[i]);
         QCOMPARE(openWindow(temporary_list::name::window), list);
-        QCOMPARE(test::textLines(test::control<QListWidget>(list, temporary_list::name::list)),
-                 test::textLines({"Δυαδ: 5 = 101"}));
     }
 
-    // Every row of every window's text table finds its control in both languages (a row
-    // that does not warns), no caption is left empty or cut off, and the title bars'
-    // buttons are named too.
+    // Every text row finds its control (else a warning); no caption is empty or cut off.
     void everyTextFindsItsControlAndFits_data()
     {
         QTest::addColumn<bool>("greek");
@@ -388,8 +354,7 @@ private slots:
         QVERIFY(openWindow(about::name::window) && openWindow(about::name::window) != about);
     }
 
-    // Leaving during "Show All" ends the cascade, and every window has closed before
-    // the farewell; an unsaved line in the temporary list does not hold shutdown up.
+    // Leaving during "Show All", every window closes before the farewell, which comes once.
     void shutdownClosesEverythingBeforeTheFarewell_data()
     {
         QTest::addColumn<bool>("greek");
@@ -408,6 +373,7 @@ private slots:
         QTest::mouseClick(picture(), Qt::LeftButton);
         qsizetype openAtFarewell = -1;
         dialogs->onInform = [&] { openAtFarewell = companionWindows().size(); };
+        QTimer::singleShot(0, window.get(), [this] { window->close(); }); // a second close waits
         window->close();
         QCOMPARE(openAtFarewell, 0);
         QCOMPARE(dialogs->shown.size(), std::size_t(1));
@@ -444,58 +410,9 @@ private slots:
             QCOMPARE(answers.shown.front().kind, QStringLiteral("ask"));
         if (!started)
             return;
-        // Greek, binary, the options folded away; a second window is one pixel taller.
+        // Greek, the options folded away; a second window is one pixel taller.
         QVERIFY(started->greek());
-        QCOMPARE(
-            test::control<QComboBox>(started.get(), main_window::name::systemList)->currentText(),
-            QStringLiteral("Δυαδικό"));
         QCOMPARE(test::clientHeight(started.get()), MainWindow::closedHeight + int(another));
-    }
-
-    // Windows follow a Greek main window's on-top state, so that is on too. At the end
-    // the main window is closed while effects run, a second close queued behind the first.
-    void randomClicksAndCloseControls()
-    {
-        box(main_window::name::languageBox)->setChecked(true);
-        box(main_window::name::onTopBox)->setChecked(true);
-        std::mt19937 random(7);
-        for (int step = 0; step < 250; ++step) {
-            const unsigned action = random() % 8;
-            if (action < 4)
-                test::clickBox(window.get(), boxes[action]);
-            else if (action == 4)
-                test::clickBox(window.get(), main_window::name::showAllBox);
-            else if (action == 5)
-                QTest::mouseClick(picture(), Qt::LeftButton);
-            else if (const auto all = companionWindows(); action == 6 && !all.isEmpty())
-                all[int(random() % all.size())]->close();
-            else
-                QTest::qWait(int(random() % 25));
-        }
-        // Once every effect has ended and no window is left closing, each box is ticked
-        // exactly when its window is open, and no window is there twice.
-        const auto settled = [] {
-            const QList<CompanionWindow *> all = companionWindows();
-            return std::none_of(all.begin(), all.end(), [](const CompanionWindow *w) {
-                return w->isUnloading() || isEffectRunning(w);
-            });
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(settled(), 10000);
-        QSet<QString> names;
-        for (const CompanionWindow *companion : companionWindows())
-            names << companion->objectName();
-        QCOMPARE(names.size(), companionWindows().size());
-        for (std::size_t i = 0; i < std::size(boxes); ++i)
-            QVERIFY2(box(boxes[i])->isChecked() == bool(openWindow(boxedWindows[i])), boxes[i]);
-
-        test::clickBox(window.get(), main_window::name::showAllBox);
-        QTest::mouseClick(picture(), Qt::LeftButton);
-        QTimer::singleShot(0, window.get(), [this] { window->close(); });
-        QVERIFY(window->close());
-        QCOMPARE(companionWindows().size(), 0);
-        QCOMPARE(dialogs->shown.size(), std::size_t(1));
-        QTest::qWait(50); // no effect outlives its window
-        QCOMPARE(companionWindows().size(), 0);
     }
 };
 

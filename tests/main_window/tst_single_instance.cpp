@@ -69,21 +69,16 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("printed"); // a line of stdout, or of stderr on failure
-        QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << 0
-                                << QStringLiteral("  --system-frames  Keep the window manager's "
-                                                  "title bars and borders (for tiling");
-        QTest::newRow("-h") << QStringList{QStringLiteral("-h")} << 0
-                            << QStringLiteral("  -v, --version    Displays version information.");
-        QTest::newRow("--version") << QStringList{QStringLiteral("--version")} << 0
-                                   << QStringLiteral("radixon " RADIXON_VERSION);
-        QTest::newRow("a Qt option before --version")
+        QTest::addColumn<QString>("printed"); // on stdout, or on stderr for a failure
+        const QString version = QStringLiteral("radixon " RADIXON_VERSION "\n");
+        QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0
+                              << QStringLiteral("  --system-frames  Keep the window manager's");
+        QTest::newRow("a Qt option before the version")
             << QStringList{QStringLiteral("-platform"), QStringLiteral("xcb"),
                            QStringLiteral("--version")}
-            << 0 << QStringLiteral("radixon " RADIXON_VERSION);
-        QTest::newRow("a wrong option")
-            << QStringList{QStringLiteral("--system-frame")} << 1
-            << QStringLiteral("radixon: Unknown option 'system-frame'.");
+            << 0 << version;
+        QTest::newRow("a wrong option") << QStringList{QStringLiteral("--system-frame")} << 1
+                                        << QStringLiteral("Unknown option 'system-frame'.");
     }
     void commandLineNeedsNoDisplay()
     {
@@ -101,8 +96,7 @@ private slots:
         QCOMPARE(radixon.exitCode(), exitCode);
         const QByteArray output =
             exitCode == 0 ? radixon.readAllStandardOutput() : radixon.readAllStandardError();
-        QVERIFY2(QString::fromLocal8Bit(output).split(QLatin1Char('\n')).contains(printed),
-                 output.constData());
+        QVERIFY2(QString::fromLocal8Bit(output).contains(printed), output.constData());
     }
 };
 
