@@ -3,11 +3,11 @@
 // Controls that both conversion windows have, with the same object names.
 namespace radixon::converter::name {
 
-inline constexpr char converterFrame[] = "Frame1";
-inline constexpr char optionsBox[] = "Check5";
-inline constexpr char optionsPanel[] = "Frame2";
-inline constexpr char onTopBox[] = "Check3";
-inline constexpr char dockBox[] = "Check2";
-inline constexpr char languageBox[] = "Check1";
+inline constexpr char converterFrame[] = "converterFrame";
+inline constexpr char optionsBox[] = "optionsBox";
+inline constexpr char optionsPanel[] = "optionsPanel";
+inline constexpr char onTopBox[] = "onTopBox";
+inline constexpr char dockBox[] = "dockBox";
+inline constexpr char languageBox[] = "languageBox";
 
 } // namespace radixon::converter::name

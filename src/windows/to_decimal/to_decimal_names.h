@@ -3,13 +3,13 @@
 // The window's and its controls' object names: their identity for assistive technologies and tests.
 namespace radixon::to_decimal::name {
 
-inline constexpr char window[] = "Form5";
-inline constexpr char systemLabel[] = "Label1";
-inline constexpr char systemList[] = "Combo1";
-inline constexpr char numberLabel[] = "Label3";
-inline constexpr char numberField[] = "Text1";
-inline constexpr char resultLabel[] = "Label4";
-inline constexpr char resultField[] = "Text2";
-inline constexpr char calculateButton[] = "Command2";
+inline constexpr char window[] = "toDecimalWindow";
+inline constexpr char systemLabel[] = "systemLabel";
+inline constexpr char systemList[] = "systemList";
+inline constexpr char numberLabel[] = "numberLabel";
+inline constexpr char numberField[] = "numberField";
+inline constexpr char resultLabel[] = "resultLabel";
+inline constexpr char resultField[] = "resultField";
+inline constexpr char calculateButton[] = "calculateButton";
 
 } // namespace radixon::to_decimal::name
