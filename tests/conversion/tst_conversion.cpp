@@ -113,7 +113,7 @@ private slots:
         row("binary refuses 2", "102", "2", "");
         row("hexadecimal 9fF in either case", "9fF", "16", "2559");
         row("hexadecimal refuses g", "1g", "16", "");
-        row("binary with a space", "10 1", "2", "");
+        row("hexadecimal with a space", "f f", "16", "");
         row("32767 characters", QByteArray(32766, '0') + "1", "2", "1");
         row("32768 characters", QByteArray(32767, '0') + "1", "2", "");
     }
@@ -121,6 +121,12 @@ private slots:
     {
         QFETCH(Case, c);
         QCOMPARE(run(c), c.expected);
+    }
+    // Values built directly: a whole number past 32 bits, and a zero marked negative.
+    void convertsBuiltValues()
+    {
+        QCOMPARE(shown(toRadix(decimalFromInteger(1ull << 40), 16)), QByteArray("10000000000"));
+        QCOMPARE(shown(toRadix(Decimal{0, 0, 0, 0, true}, 2)), QByteArray("0"));
     }
 
     // Numbers of 1 to 29 figures, short ones as common as long ones, against GMP: up to
