@@ -68,19 +68,34 @@ void Companions::retire(Companion which)
     window = nullptr;
 }
 
-void Companions::unloadAll(const QString &keep)
+void Companions::unloadAll()
 {
-    for (std::size_t i = 0; i < kindCount; ++i) {
-        const auto which = static_cast<Companion>(i);
-        if (const CompanionWindow *window = loaded(which); window && window->objectName() != keep)
-            unload(which);
-    }
+    for (std::size_t i = 0; i < kindCount; ++i)
+        unload(static_cast<Companion>(i));
 }
 
-bool Companions::anyClosing() const
+void Companions::whenAllClosed(QObject *context, const std::function<void()> &done)
 {
-    return std::any_of(m_closing.begin(), m_closing.end(),
-                       [](const QPointer<CompanionWindow> &window) { return !window.isNull(); });
+    const auto anyClosing = [this] {
+        return std::any_of(
+            m_closing.begin(), m_closing.end(),
+            [](const QPointer<CompanionWindow> &window) { return !window.isNull(); });
+    };
+    if (!anyClosing()) {
+        done();
+        return;
+    }
+    // Queued: `done` may open a dialog, which must not run inside a destructor.
+    for (const QPointer<CompanionWindow> &window : m_closing) {
+        if (window)
+            QObject::connect(
+                window, &QObject::destroyed, context,
+                [anyClosing, done] {
+                    if (!anyClosing())
+                        done();
+                },
+                Qt::QueuedConnection);
+    }
 }
 
 } // namespace radixon

@@ -5,6 +5,7 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 namespace radixon {
@@ -24,12 +25,13 @@ public:
     CompanionWindow *loaded(Companion which) const;
     // Starts the unload sequence of the window when it is loaded.
     void unload(Companion which);
-    // Unloads every loaded window whose name differs from `keep`, in the order of the kinds.
-    void unloadAll(const QString &keep = QString());
+    // Unloads every loaded window, in the order of the kinds.
+    void unloadAll();
     // Destroys every window at once, closing or not.
     void discardAll();
-    // True while some window still plays its close effect.
-    bool anyClosing() const;
+    // Calls `done`, in `context`, once no window is left playing its close effect: at
+    // once when none is, else when the last one has gone.
+    void whenAllClosed(QObject *context, const std::function<void()> &done);
 
 private:
     void retire(Companion which);

@@ -18,7 +18,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QEventLoop>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -326,24 +325,27 @@ void MainWindow::showAbout()
     }
 }
 
-void MainWindow::unloadAllWindows(const QString &keep)
-{
-    m_companions.unloadAll(keep);
-    if (objectName() != keep)
-        close();
-}
-
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (m_shuttingDown) {
-        event->ignore();
+    if (m_farewellSaid) {
+        event->accept();
         return;
     }
-    m_shuttingDown = true;
-    // Leaving, the user is not kept waiting: the companions close together.
+    event->ignore();
+    if (std::exchange(m_shuttingDown, true))
+        return;
+    // Leaving, the user is not kept waiting: the companions close together, and the
+    // farewell follows once they have gone, or after a while if an effect is stuck.
     m_showAllCascade.cancel();
-    unloadAllWindows(objectName());
-    waitForClosingWindows();
+    m_companions.unloadAll();
+    QTimer::singleShot(3000, this, &MainWindow::sayFarewell);
+    m_companions.whenAllClosed(this, [this] { sayFarewell(); });
+}
+
+void MainWindow::sayFarewell()
+{
+    if (std::exchange(m_farewellSaid, true))
+        return;
     const QString text = main_window::farewell.in(greek()) + QLatin1Char('\n')
                          + QLatin1String(webAddress) + QLatin1Char('\n')
                          + QLatin1String(main_window::author);
@@ -352,23 +354,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // Unsaved lines of the temporary list go with the program. With the last window
     // closed the application ends.
     m_companions.discardAll();
-    event->accept();
-}
-
-void MainWindow::waitForClosingWindows()
-{
-    // The companions play their close effects before the farewell, as they would
-    // one after the other; a safety limit keeps a stuck effect from holding shutdown.
-    QEventLoop loop;
-    QTimer poll;
-    connect(&poll, &QTimer::timeout, &loop, [this, &loop] {
-        if (!m_companions.anyClosing())
-            loop.quit();
-    });
-    QTimer::singleShot(3000, &loop, &QEventLoop::quit);
-    poll.start(10);
-    if (m_companions.anyClosing())
-        loop.exec();
+    close();
 }
 
 } // namespace radixon

@@ -45,10 +45,6 @@ public:
     void companionUnloading(Companion which) override;
     void appendToTemporaryList(const QString &line) override;
 
-    // Unloads every loaded window whose object name differs from `keep`, then this
-    // one unless it is the one kept.
-    void unloadAllWindows(const QString &keep = QString());
-
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -74,13 +70,14 @@ private:
     int selectedBase() const;
     void focusEntry();
     void showAbout();
-    void waitForClosingWindows();
+    void sayFarewell();
 
     Dialogs &m_dialogs;
     QtMagneticDock m_dock;
     Companions m_companions{*this};
     ShowAllCascade m_showAllCascade;
     bool m_shuttingDown = false;
+    bool m_farewellSaid = false;
     bool m_aboutPressed = false;
 
     QGroupBox *m_converterFrame = nullptr;

@@ -1,5 +1,6 @@
 #include "window_services/magnetic_dock.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 #include <utility>
@@ -25,53 +26,45 @@ std::optional<int> edgeShift(int low, int high, int targetLow, int targetHigh, i
 
 MagneticDock::MagneticDock(WindowSystem &system) : m_system(system) {}
 
-int MagneticDock::indexOf(WindowId window) const
+const MagneticDock::Entry *MagneticDock::find(WindowId window) const
 {
-    if (window == 0)
-        return 0;
-    for (std::size_t i = 1; i < m_windows.size(); ++i) {
-        if (m_windows[i].window == window)
-            return static_cast<int>(i);
-    }
-    return 0;
+    const auto it = std::find_if(m_windows.begin(), m_windows.end(),
+                                 [window](const Entry &e) { return e.window == window; });
+    return window != 0 && it != m_windows.end() ? &*it : nullptr;
 }
 
 bool MagneticDock::isGlued(WindowId window) const
 {
-    const int i = indexOf(window);
-    return i != 0 && m_windows[static_cast<std::size_t>(i)].glued;
+    const Entry *entry = find(window);
+    return entry && entry->glued;
 }
 
 WindowId MagneticDock::parentOf(WindowId window) const
 {
-    return m_windows[static_cast<std::size_t>(indexOf(window))].parent;
+    const Entry *entry = find(window);
+    return entry ? entry->parent : 0;
 }
 
 bool MagneticDock::addWindow(WindowId window, WindowId parent)
 {
-    if (indexOf(window) != 0)
+    if (window == 0 || isRegistered(window))
         return false;
     if (!m_system.isWindow(window) || (parent != 0 && !m_system.isWindow(parent)))
         return false;
-
-    m_windows.push_back(WindowEntry{window, parent, false});
-    m_rects.resize(m_windows.size());
+    m_windows.push_back(Entry{window, parent, false, {}});
     checkGlueing();
-
     return true;
 }
 
 bool MagneticDock::removeWindow(WindowId window)
 {
-    const int index = indexOf(window);
-    if (index == 0)
+    const Entry *entry = find(window);
+    if (!entry)
         return false;
-
-    m_windows.erase(m_windows.begin() + index);
-    m_rects.erase(m_rects.begin() + index);
-    for (std::size_t i = 1; i < m_windows.size(); ++i) {
-        if (m_windows[i].parent == window)
-            m_windows[i].parent = 0;
+    m_windows.erase(m_windows.begin() + (entry - m_windows.data()));
+    for (Entry &e : m_windows) {
+        if (e.parent == window)
+            e.parent = 0;
     }
     checkGlueing();
     return true;
@@ -79,25 +72,22 @@ bool MagneticDock::removeWindow(WindowId window)
 
 void MagneticDock::checkGlueing()
 {
-    const std::size_t count = m_windows.size() - 1;
-    for (std::size_t i = 1; i <= count; ++i) {
-        m_rects[i] = m_system.windowRect(m_windows[i].window);
-        m_windows[i].glued = false;
+    for (Entry &e : m_windows) {
+        e.rect = m_system.windowRect(e.window);
+        e.glued = false;
     }
-    for (std::size_t i = 1; i <= count; ++i) {
-        if (m_windows[i].parent == 0)
-            continue;
-        const auto parent = static_cast<std::size_t>(indexOf(m_windows[i].parent));
-        m_windows[i].glued = isTouching(m_rects[parent], m_rects[i]);
+    for (Entry &e : m_windows) {
+        if (const Entry *parent = find(e.parent))
+            e.glued = isTouching(parent->rect, e.rect);
     }
     // Each round can glue one more link of a chain of touching siblings.
-    for (std::size_t round = 0; round < count; ++round) {
-        for (std::size_t i = 1; i <= count; ++i) {
-            if (!m_windows[i].glued)
+    for (std::size_t round = 0; round < m_windows.size(); ++round) {
+        for (const Entry &glued : m_windows) {
+            if (!glued.glued)
                 continue;
-            for (std::size_t j = 1; j <= count; ++j) {
-                if (j != i && m_windows[j].parent == m_windows[i].parent && !m_windows[j].glued)
-                    m_windows[j].glued = isTouching(m_rects[i], m_rects[j]);
+            for (Entry &e : m_windows) {
+                if (&e != &glued && e.parent == glued.parent && !e.glued)
+                    e.glued = isTouching(glued.rect, e.rect);
             }
         }
     }
@@ -114,23 +104,25 @@ bool MagneticDock::isTouching(const Rect &a, const Rect &b)
 
 void MagneticDock::beginMove(WindowId moved)
 {
-    m_rects[0] = m_system.workArea(moved);
-    for (std::size_t i = 1; i < m_windows.size(); ++i) {
-        const WindowId w = m_windows[i].window;
-        m_rects[i] = m_system.isMaximized(w) ? m_system.workArea(w) : m_system.windowRect(w);
+    m_workArea = m_system.workArea(moved);
+    for (Entry &e : m_windows)
+        e.rect = m_system.isMaximized(e.window) ? m_system.workArea(e.window)
+                                                : m_system.windowRect(e.window);
+    if (const Entry *entry = find(moved)) {
+        m_startCursor = m_system.cursorPos();
+        m_grab = entry->rect.topLeft() - m_startCursor;
     }
-    const int index = indexOf(moved);
-    if (index == 0)
-        return;
-    m_startCursor = m_system.cursorPos();
-    m_grab = m_rects[static_cast<std::size_t>(index)].topLeft() - m_startCursor;
 }
 
-// On each axis the first matching edge pair of entry k sets the shift; a later
-// entry overrides an earlier one.
-void MagneticDock::snapAgainst(const Rect &rc, int k, int &dx, int &dy) const
+bool MagneticDock::isCarriedBy(const Entry &entry, WindowId moved) const
 {
-    const Rect &r = m_rects[static_cast<std::size_t>(k)];
+    return entry.glued && entry.parent == moved;
+}
+
+// On each axis the first matching edge pair sets the shift; a later target overrides
+// an earlier one.
+void MagneticDock::snapAgainst(const Rect &rc, const Rect &r, int &dx, int &dy) const
+{
     const int s = m_snapWidth;
     if (rc.top < r.bottom + s && rc.bottom > r.top - s) {
         if (const std::optional<int> shift = edgeShift(rc.left, rc.right, r.left, r.right, s))
@@ -144,42 +136,39 @@ void MagneticDock::snapAgainst(const Rect &rc, int k, int &dx, int &dy) const
 
 void MagneticDock::moving(WindowId moved, Rect &proposed)
 {
-    const int own = indexOf(moved);
-    if (own == 0)
+    const Entry *own = find(moved);
+    if (!own)
         return;
-    const int count = windowCount();
-    const auto isCarried = [&](int j) {
-        const WindowEntry &e = m_windows[static_cast<std::size_t>(j)];
-        return j != 0 && e.glued && e.parent == moved;
-    };
-
     const Point cursor = m_system.cursorPos();
     proposed = proposed.movedTo(cursor + m_grab);
 
+    // The work area first, then every other window that is not carried along.
     int dx = 0;
     int dy = 0;
-    for (int k = 0; k <= count; ++k) {
-        if (k != own && !isCarried(k))
-            snapAgainst(proposed, k, dx, dy);
+    snapAgainst(proposed, m_workArea, dx, dy);
+    for (const Entry &e : m_windows) {
+        if (&e != own && !isCarriedBy(e, moved))
+            snapAgainst(proposed, e.rect, dx, dy);
     }
+    // A carried window snaps the group too, to the work area and to loose windows.
     const Point travelled = cursor - m_startCursor;
-    for (int j = 1; j <= count; ++j) {
-        if (!isCarried(j))
+    for (const Entry &carried : m_windows) {
+        if (!isCarriedBy(carried, moved))
             continue;
-        const Rect g = m_rects[static_cast<std::size_t>(j)].offset(travelled.x, travelled.y);
-        for (int k = 0; k <= count; ++k) {
-            if (k != j && k != own && !m_windows[static_cast<std::size_t>(k)].glued)
-                snapAgainst(g, k, dx, dy);
+        const Rect g = carried.rect.offset(travelled.x, travelled.y);
+        snapAgainst(g, m_workArea, dx, dy);
+        for (const Entry &e : m_windows) {
+            if (&e != &carried && &e != own && !e.glued)
+                snapAgainst(g, e.rect, dx, dy);
         }
     }
     proposed = proposed.offset(dx, dy);
 
-    const Point shift = m_rects[static_cast<std::size_t>(own)].topLeft() - proposed.topLeft();
+    const Point shift = own->rect.topLeft() - proposed.topLeft();
     std::vector<WindowMove> moves;
-    for (int j = 1; j <= count; ++j) {
-        if (isCarried(j))
-            moves.push_back({m_windows[static_cast<std::size_t>(j)].window,
-                             m_rects[static_cast<std::size_t>(j)].topLeft() - shift});
+    for (const Entry &e : m_windows) {
+        if (isCarriedBy(e, moved))
+            moves.push_back({e.window, e.rect.topLeft() - shift});
     }
     if (!moves.empty())
         m_system.moveWindows(moves);

@@ -13,10 +13,12 @@ namespace radixon {
 // reports each move with beginMove, moving and endMove.
 class MagneticDock {
 public:
-    struct WindowEntry {
+    // A registered window as the dock knows it.
+    struct Entry {
         WindowId window = 0;
-        WindowId parent = 0;
+        WindowId parent = 0; // 0: none
         bool glued = false;
+        Rect rect; // as of the last move start or glue check
     };
 
     explicit MagneticDock(WindowSystem &system);
@@ -39,25 +41,19 @@ public:
     void moving(WindowId window, Rect &proposed);
     void endMove() { checkGlueing(); }
 
-    int windowCount() const { return static_cast<int>(m_windows.size()) - 1; }
-    // Entries 1 to windowCount() are the registered windows; entry 0 is empty.
-    const WindowEntry &entry(int index) const
-    {
-        return m_windows.at(static_cast<std::size_t>(index));
-    }
-    bool isRegistered(WindowId window) const { return indexOf(window) != 0; }
+    const std::vector<Entry> &windows() const { return m_windows; }
+    bool isRegistered(WindowId window) const { return find(window) != nullptr; }
     bool isGlued(WindowId window) const;
     WindowId parentOf(WindowId window) const;
-    // Snapshot of rectangles; entry 0 is the work area as of the last move start.
-    const std::vector<Rect> &rects() const { return m_rects; }
 
 private:
-    int indexOf(WindowId window) const;
-    void snapAgainst(const Rect &moving, int k, int &dx, int &dy) const;
+    const Entry *find(WindowId window) const;
+    bool isCarriedBy(const Entry &entry, WindowId moved) const;
+    void snapAgainst(const Rect &moving, const Rect &target, int &dx, int &dy) const;
 
     WindowSystem &m_system;
-    std::vector<WindowEntry> m_windows{WindowEntry{}};
-    std::vector<Rect> m_rects{Rect{}};
+    std::vector<Entry> m_windows;
+    Rect m_workArea; // as of the last move start
     Point m_startCursor;
     Point m_grab;
     int m_snapWidth = 10;

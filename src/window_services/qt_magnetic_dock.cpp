@@ -64,8 +64,8 @@ QtMagneticDock::~QtMagneticDock()
         if (it.value())
             it.key()->removeEventFilter(this);
     }
-    for (int i = 1; i <= m_core.windowCount(); ++i) {
-        if (QWidget *w = m_system.widget(m_core.entry(i).window))
+    for (const MagneticDock::Entry &entry : m_core.windows()) {
+        if (QWidget *w = m_system.widget(entry.window))
             w->removeEventFilter(this);
     }
 }

@@ -374,7 +374,8 @@ private slots:
         qsizetype openAtFarewell = -1;
         dialogs->onInform = [&] { openAtFarewell = companionWindows().size(); };
         QTimer::singleShot(0, window.get(), [this] { window->close(); }); // a second close waits
-        window->close();
+        QVERIFY(!window->close()); // until the companions have gone
+        QTRY_VERIFY(!window->isVisible());
         QCOMPARE(openAtFarewell, 0);
         QCOMPARE(dialogs->shown.size(), std::size_t(1));
         const test::FakeDialogs::Shown &farewell = dialogs->shown.front();
