@@ -12,8 +12,7 @@ namespace {
 
 const QByteArray maxText = "79228162514264337593543950335"; // 2^96 - 1
 
-// A routine, the text fed in, its second argument (separator or base) and the result
-// expected, where an empty one means the input is refused.
+// A routine, its input, its separator or base, and the result (empty: refused).
 enum Routine { ParseDecimal, ParseBase, ToRadix, ToDecimal };
 struct Case {
     Routine routine;
@@ -89,6 +88,7 @@ private slots:
         row("surrounding spaces and a tab", " \t42  ", ".", "42");
         row("plus sign", "+7.", ".", "7");
         row("negative zero is zero", "-.0", ".", "0.0");
+        row("negative", "-0.05", ".", "-0.05");
         for (const char *refused : {"", ".", "-", "1.2.3", "1 2", "1e3", "٣"})
             row((QByteArray("refuses \"") + refused + '"').constData(), refused, ".", "");
         section = ParseBase;
@@ -127,6 +127,7 @@ private slots:
     {
         QCOMPARE(shown(toRadix(decimalFromInteger(1ull << 40), 16)), QByteArray("10000000000"));
         QCOMPARE(shown(toRadix(Decimal{0, 0, 0, 0, true}, 2)), QByteArray("0"));
+        QCOMPARE(shown(toRadix(decimalFromInteger(5, true), 2)), QByteArray());
     }
 
     // Numbers of 1 to 29 figures, short ones as common as long ones, against GMP: up to

@@ -28,8 +28,7 @@ using test::openWindow;
 
 namespace {
 
-// The labels, boxes, buttons and frames whose caption is cut off, that stick out of
-// their container or that the title bar covers.
+// Captioned controls cut off, sticking out of their container or under the title bar.
 QStringList captionsCutOff(const QWidget *window)
 {
     const QWidget *bar = titleBarOf(window);
@@ -98,16 +97,10 @@ private slots:
         QCOMPARE(entry->text(), QStringLiteral("0123456789"));
         QCOMPARE(field(main_window::name::previewField)->text(),
                  QStringLiteral("111010110111100110100010101 - 726746425 - 75BCD15"));
-        QTest::keyClick(entry, Qt::Key_Backspace);
-        QCOMPARE(entry->text(), QStringLiteral("012345678"));
         entry->clear();
         QApplication::clipboard()->setText(QStringLiteral("-5"));
         QTest::keySequence(entry, QKeySequence::Paste);
-        QCOMPARE(field(main_window::name::previewField)->text(), QStringLiteral(" -  - "));
-        entry->clear();
-        QApplication::clipboard()->setText(QStringLiteral("79228162514264337593543950336"));
-        QTest::keySequence(entry, QKeySequence::Paste);
-        QCOMPARE(entry->text(), QStringLiteral("79228162514264337593543950336"));
+        QCOMPARE(entry->text(), QStringLiteral("-5"));
         QCOMPARE(field(main_window::name::previewField)->text(), QStringLiteral(" -  - "));
     }
 
@@ -275,11 +268,10 @@ private slots:
     void showAllAfterTheListsWindowSentALine()
     {
         box(main_window::name::listsBox)->setChecked(true);
-        QListWidget *numbers = nullptr;
-        QTRY_VERIFY(
-            (numbers = openWindow(lists::name::window)
-                           ->findChild<QListWidget *>(QLatin1String(lists::name::binaryList)))
-            && !isEffectRunning(openWindow(lists::name::window)));
+        QTRY_VERIFY(openWindow(lists::name::window)
+                    && !isEffectRunning(openWindow(lists::name::window)));
+        auto *numbers =
+            test::control<QListWidget>(openWindow(lists::name::window), lists::name::binaryList);
         const QPoint line = numbers->visualItemRect(numbers->item(4)).center();
         QTest::mouseClick(numbers->viewport(), Qt::LeftButton, {}, line);
         QTest::mouseDClick(numbers->viewport(), Qt::LeftButton, {}, line);
@@ -407,8 +399,7 @@ private slots:
         const std::unique_ptr<MainWindow> started = startMainWindow(answers, starting);
         QCOMPARE(bool(started), !another || yes);
         QCOMPARE(answers.shown.size(), std::size_t(another));
-        if (another)
-            QCOMPARE(answers.shown.front().kind, QStringLiteral("ask"));
+        QVERIFY(!another || answers.shown.front().title == QLatin1String("Radixon"));
         if (!started)
             return;
         // Greek, the options folded away; a second window is one pixel taller.

@@ -1,5 +1,6 @@
 #include "main_window/single_instance.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -79,6 +80,9 @@ private slots:
             << 0 << version;
         QTest::newRow("a wrong option") << QStringList{QStringLiteral("--system-frame")} << 1
                                         << QStringLiteral("Unknown option 'system-frame'.");
+        QTest::newRow("no option: the window opens and stays")
+            << QStringList{QStringLiteral("-platform"), QStringLiteral("offscreen")} << -1
+            << QString();
     }
     void commandLineNeedsNoDisplay()
     {
@@ -89,8 +93,17 @@ private slots:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(QLatin1String(name));
+        const QTemporaryDir runtime; // where a running copy holds its slot
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
         radixon.setProcessEnvironment(environment);
         radixon.start(QStringLiteral(RADIXON_EXECUTABLE), arguments);
+        if (exitCode < 0) { // it claims its slot once its window is up, and runs on
+            QVERIFY(QTest::qWaitFor([&] { return QDir(runtime.path()).count() > 2; }, 10000));
+            QCOMPARE(radixon.state(), QProcess::Running);
+            radixon.kill();
+            QVERIFY(radixon.waitForFinished(10000));
+            return;
+        }
         QVERIFY(radixon.waitForFinished(10000));
         QCOMPARE(radixon.exitStatus(), QProcess::NormalExit);
         QCOMPARE(radixon.exitCode(), exitCode);
@@ -100,9 +113,8 @@ private slots:
     }
 };
 
-// With --hold FOLDER, this program stands in for a running copy of the calculator: it
-// claims a slot, prints "ready alone" or "ready another", and keeps the slot until its
-// stdin closes (a clean exit) or it is killed.
+// With --hold FOLDER this program stands in for a running copy: it claims a slot, prints
+// "ready alone" or "ready another", and holds the slot until stdin closes or it is killed.
 int main(int argc, char *argv[])
 {
     // QLockFile records and checks the process name through the application object.

@@ -152,19 +152,11 @@ private slots:
     }
 
     // Typing after a click reaches the number field, even if a window opened meanwhile.
-    void typingAfterAClickReachesTheNumberField_data()
-    {
-        QTest::addColumn<QString>("clicked");
-        QTest::newRow("Temporary List, whose window opens") << main_window::name::temporaryListBox;
-        QTest::newRow("Always On Top") << main_window::name::onTopBox;
-    }
     void typingAfterAClickReachesTheNumberField()
     {
-        QFETCH(QString, clicked);
         QVERIFY(openMainWindow() && placeAt(window.get(), m_start));
-        clickOn(test::control(window.get(), qPrintable(clicked)));
-        if (clicked == QLatin1String(main_window::name::temporaryListBox))
-            QVERIFY(settled(test::openWindow(temporary_list::name::window)));
+        clickOn(test::control(window.get(), main_window::name::temporaryListBox));
+        QVERIFY(settled(test::openWindow(temporary_list::name::window)));
         xdotool(u"type --delay 20 123"_s);
         auto *field = test::control<QLineEdit>(window.get(), main_window::name::numberField);
         QTRY_COMPARE_WITH_TIMEOUT(field->text(), u"123"_s, xTimeout);

@@ -72,8 +72,7 @@ void mouse(QWidget *target, QEvent::Type type, QPoint global, Qt::MouseButton bu
 
 enum Surface { WindowSurface, ListedFrame, LabelInFrame };
 
-// Framed, with a client area of 300 x 200; records its close events and the drags its
-// title bar starts.
+// Framed, with a client area of 300 x 200; records close events and title-bar drags.
 class FramedWindow : public QWidget {
 public:
     bool acceptClose = true;
