@@ -58,10 +58,15 @@ void clickOn(const QWidget *control)
                                                : control->rect().center());
     xdotool(u"mousemove %1 %2 click 1"_s.arg(at.x()).arg(at.y()));
 }
-bool settled(QWidget *w)
+// The companion of that name once it has opened, on screen and its effect ended; a
+// click sent by a tool reaches the program some time after the tool has finished.
+QWidget *settled(const char *name)
 {
-    return w && QTest::qWaitForWindowExposed(w, xTimeout)
-           && QTest::qWaitFor([&] { return !isEffectRunning(w); }, xTimeout);
+    QWidget *w = nullptr;
+    const bool open = QTest::qWaitFor([&] { return (w = test::openWindow(name)); }, xTimeout)
+                      && QTest::qWaitForWindowExposed(w, xTimeout)
+                      && QTest::qWaitFor([&] { return !isEffectRunning(w); }, xTimeout);
+    return open ? w : nullptr;
 }
 bool placeAt(QWidget *w, QPoint frameTopLeft)
 {
@@ -156,7 +161,8 @@ private slots:
     {
         QVERIFY(openMainWindow() && placeAt(window.get(), m_start));
         clickOn(test::control(window.get(), main_window::name::temporaryListBox));
-        QVERIFY(settled(test::openWindow(temporary_list::name::window)));
+        QVERIFY(settled(temporary_list::name::window));
+        QTRY_VERIFY_WITH_TIMEOUT(window->isActiveWindow(), xTimeout);
         xdotool(u"type --delay 20 123"_s);
         auto *field = test::control<QLineEdit>(window.get(), main_window::name::numberField);
         QTRY_COMPARE_WITH_TIMEOUT(field->text(), u"123"_s, xTimeout);
@@ -182,9 +188,8 @@ private slots:
         QVERIFY(openMainWindow() && placeAt(window.get(), m_start));
         this->box(qPrintable(box))->setChecked(true);
         const bool lists = box == QLatin1String(main_window::name::listsBox);
-        QWidget *opened =
-            test::openWindow(lists ? lists::name::window : temporary_list::name::window);
-        QVERIFY(settled(opened));
+        QWidget *opened = settled(lists ? lists::name::window : temporary_list::name::window);
+        QVERIFY(opened);
         const int margin = twipsToPixels(500);
         if (lists)
             QTRY_COMPARE_WITH_TIMEOUT(opened->frameGeometry().topRight(),
