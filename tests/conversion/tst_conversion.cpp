@@ -85,7 +85,7 @@ private slots:
         row("comma separator", "12,50", ",", "12.50");
         row("point refused where the separator is a comma", "12.5", ",", "");
         row("two-character separator", "3::25", "::", "3.25");
-        row("surrounding spaces and a tab", " \t42  ", ".", "42");
+        row("surrounding spaces and a tab", " \t42 ", ".", "42");
         row("plus sign", "+7.", ".", "7");
         row("negative zero is zero", "-.0", ".", "0.0");
         row("negative", "-0.05", ".", "-0.05");
@@ -107,6 +107,7 @@ private slots:
         row("the maximum in binary", maxText, "2", QByteArray(96, '1'));
         row("the maximum in base 255", maxText, "255", "1C66221243301622824022066C0");
         row("digits 100 and 22 in base 101", "10122", "101", "10022");
+        row("digit 199 in base 200", "199", "200", "199");
         section = ToDecimal;
         row("empty binary", "", "2", "0");
         row("octal refuses 8", "78", "8", "");

@@ -68,10 +68,16 @@ QWidget *settled(const char *name)
                       && QTest::qWaitFor([&] { return !isEffectRunning(w); }, xTimeout);
     return open ? w : nullptr;
 }
+// Qt takes a move as done at once; the X server has it only a while later.
 bool placeAt(QWidget *w, QPoint frameTopLeft)
 {
     w->move(frameTopLeft);
-    return QTest::qWaitFor([&] { return w->frameGeometry().topLeft() == frameTopLeft; }, xTimeout);
+    return QTest::qWaitFor(
+        [&] {
+            return w->frameGeometry().topLeft() == frameTopLeft
+                   && xTopLeft(w) == w->geometry().topLeft();
+        },
+        xTimeout);
 }
 
 } // namespace
