@@ -50,12 +50,9 @@ QPoint xTopLeft(const QWidget *w)
 }
 // Where the window's client area lies on the X server, whoever draws the frame.
 QPoint xClientTopLeft(const QWidget *w) { return xTopLeft(w) + clientOrigin(w); }
-// A real click in the middle of the control, or on a check box's indicator.
-void clickOn(const QWidget *control)
+void clickOn(const QWidget *box)
 {
-    const QPoint at = control->mapToGlobal(qobject_cast<const QCheckBox *>(control)
-                                               ? QPoint(6, control->height() / 2)
-                                               : control->rect().center());
+    const QPoint at = box->mapToGlobal(QPoint(6, box->height() / 2));
     xdotool(u"mousemove %1 %2 click 1"_s.arg(at.x()).arg(at.y()));
 }
 // The companion of that name once it has opened, on screen and its effect ended; a
@@ -72,12 +69,9 @@ QWidget *settled(const char *name)
 bool placeAt(QWidget *w, QPoint frameTopLeft)
 {
     w->move(frameTopLeft);
-    return QTest::qWaitFor(
-        [&] {
-            return w->frameGeometry().topLeft() == frameTopLeft
-                   && xTopLeft(w) == w->geometry().topLeft();
-        },
-        xTimeout);
+    const auto there = [&] { return w->frameGeometry().topLeft() == frameTopLeft; };
+    const auto placed = [&] { return there() && xTopLeft(w) == w->geometry().topLeft(); };
+    return QTest::qWaitFor(placed, xTimeout);
 }
 
 } // namespace
