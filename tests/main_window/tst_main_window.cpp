@@ -7,7 +7,6 @@
 #include "windows/lists/lists_names.h"
 #include "windows/other_base/other_base_names.h"
 #include "windows/temporary_list/temporary_list_names.h"
-#include "windows/temporary_list/temporary_list_window.h"
 #include "windows/to_decimal/to_decimal_names.h"
 
 #include <QClipboard>
@@ -363,6 +362,8 @@ private slots:
         QTRY_VERIFY(openWindow(temporary_list::name::window));
         calculate(QStringLiteral("7"));
         QTest::mouseClick(picture(), Qt::LeftButton);
+        box(main_window::name::temporaryListBox)->setChecked(false); // its effect ends first
+        QTest::qWait(250);
         qsizetype openAtFarewell = -1;
         dialogs->onInform = [&] { openAtFarewell = companionWindows().size(); };
         QTimer::singleShot(0, window.get(), [this] { window->close(); }); // a second close waits
