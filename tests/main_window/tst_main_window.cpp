@@ -337,8 +337,9 @@ private slots:
         QCOMPARE(about != nullptr, opens);
         if (!about)
             return;
-        QTest::mouseClick(picture(), Qt::LeftButton); // About opens once
-        QCOMPARE(openWindow(about::name::window), about);
+        window->activateWindow();
+        QTest::mouseClick(picture(), Qt::LeftButton); // About opens once, and comes forward
+        QTRY_VERIFY(openWindow(about::name::window) == about && about->isActiveWindow());
         // Closed by its own control, it can be opened again before its close effect ends.
         about->close();
         QTest::mouseClick(picture(), Qt::LeftButton);
@@ -401,11 +402,9 @@ private slots:
         QCOMPARE(bool(started), !another || yes);
         QCOMPARE(answers.shown.size(), std::size_t(another));
         QVERIFY(!another || answers.shown.front().title == QLatin1String("Radixon"));
-        if (!started)
-            return;
-        // Greek, the options folded away; a second window is one pixel taller.
-        QVERIFY(started->greek());
-        QCOMPARE(test::clientHeight(started.get()), MainWindow::closedHeight + int(another));
+        QVERIFY(!started || started->greek());
+        if (started) // the options folded away; a second window is one pixel taller
+            QCOMPARE(test::clientHeight(started.get()), MainWindow::closedHeight + int(another));
     }
 };
 
