@@ -221,8 +221,7 @@ private slots:
         const bool closing = second == EffectDirection::Close;
         QWidget window;
         window.resize(300, 200);
-        int firstCalls = 0;
-        int secondCalls = 0;
+        int firstCalls = 0, secondCalls = 0;
         playEffect(&window, closing ? EffectDirection::Open : EffectDirection::Close, 20, 50,
                    [&] { ++firstCalls; });
         playEffect(&window, second, 1, 10, [&] { ++secondCalls; });

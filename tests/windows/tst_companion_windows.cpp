@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTimeLine>
 #include <QUrl>
 
 #include <sys/resource.h>
@@ -207,6 +208,7 @@ private slots:
                                                       : twipsToPixels(700) + window->height();
         QCOMPARE(window->pos(), QPoint(twipsToPixels(500), top));
         QVERIFY(host->dock().isRegistered(window) && isEffectRunning(window));
+        QCOMPARE(window->findChild<QTimeLine *>()->duration(), 500);
         QCOMPARE(control<QCheckBox>(converter::name::languageBox)->isChecked(), greek);
         QCOMPARE(control<QCheckBox>(converter::name::onTopBox)->isChecked(), greek && mainOnTop);
         QCOMPARE(isAlwaysOnTop(window), greek && mainOnTop);
