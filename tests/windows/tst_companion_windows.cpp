@@ -161,8 +161,8 @@ private slots:
         row("to decimal: hexadecimal 1G clears the result", toDecimal, "2", "1G", ByButton, "");
         row("to decimal: empty number keeps the result", toDecimal, "0", "", EnterInNumber, "1");
         row("other base: base 16 by Enter", otherBase, "16", "255", EnterInNumber, "FF");
-        row("other base: base 60 writes digits above 21 in figures", otherBase, "60", "1439",
-            ByButton, "2359");
+        row("other base: base 255 writes digits above 21 in figures", otherBase, "255", "1439",
+            ByButton, "5164");
         row("other base: base 256 clears the result", otherBase, "256", "5", ByButton, "");
         row("other base: Enter in the base field does nothing", otherBase, "2", "10", EnterInFirst,
             "1");
