@@ -158,6 +158,7 @@ private slots:
         const Companion toDecimal = Companion::ToDecimal, otherBase = Companion::OtherBase;
         row("to decimal: binary by button", toDecimal, "0", "1010", ByButton, "10");
         row("to decimal: octal by Enter", toDecimal, "1", "777", EnterInNumber, "511");
+        row("to decimal: hexadecimal fF", toDecimal, "2", "fF", ByButton, "255");
         row("to decimal: hexadecimal 1G clears the result", toDecimal, "2", "1G", ByButton, "");
         row("to decimal: empty number keeps the result", toDecimal, "0", "", EnterInNumber, "1");
         row("other base: base 16 by Enter", otherBase, "16", "255", EnterInNumber, "FF");
@@ -313,6 +314,7 @@ private slots:
             addresses.push_back(url);
             return false; // no browser here: the window says nothing either way
         });
+        QVERIFY(control(about::name::webAddressLink)->font().underline()); // reads as a link
         QWidget *pressed = control(qPrintable(target));
         QTest::mousePress(pressed, button, {}, QPoint(5, 5));
         QTest::mouseRelease(pressed, button, {}, releasedAt);
