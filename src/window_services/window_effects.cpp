@@ -36,8 +36,8 @@ public:
     EffectRunner(QWidget *window, EffectDirection direction, int steps, int frameDelayMs,
                  EffectFinished onFinished)
         : QObject(window), m_window(window), m_direction(direction), m_steps(steps),
-          m_frames(effectFrameCount(steps)), m_width(window->width()), m_height(window->height()),
-          m_onFinished(std::move(onFinished)), m_timeLine(std::max(1, steps) * frameDelayMs, this)
+          m_width(window->width()), m_height(window->height()), m_onFinished(std::move(onFinished)),
+          m_timeLine(std::max(1, steps) * frameDelayMs, this)
     {
         m_timeLine.setUpdateInterval(frameDelayMs);
         m_timeLine.setEasingCurve(QEasingCurve::Linear);
@@ -45,7 +45,7 @@ public:
         // and so run one tick late about half of the time.
         connect(&m_timeLine, &QTimeLine::valueChanged, this, [this, frameDelayMs] {
             const int frame = (m_timeLine.currentTime() + frameDelayMs / 2) / frameDelayMs;
-            showFrame(std::min(m_frames - 1, frame));
+            showFrame(std::min(m_steps, frame));
         });
         connect(&m_timeLine, &QTimeLine::finished, this, [this] { finish(); });
     }
@@ -73,7 +73,7 @@ public:
         if (!m_active)
             return;
         m_timeLine.stop();
-        showFrame(m_frames - 1);
+        showFrame(m_steps); // the last frame
         m_active = false;
         EffectFinished done = std::move(m_onFinished);
         m_onFinished = {};
@@ -93,8 +93,7 @@ private:
 
     QPointer<QWidget> m_window;
     EffectDirection m_direction;
-    int m_steps;
-    int m_frames;
+    int m_steps; // also the last frame's number
     int m_width;
     int m_height;
     int m_shown = -1;
