@@ -64,12 +64,11 @@ class TestMainWindow : public QObject, protected test::MainWindowSession {
     {
         return test::control<QComboBox>(window.get(), main_window::name::systemList);
     }
-    // Key_unknown clicks the Calculate button instead of pressing a key.
     void calculate(const QString &number, Qt::Key key = Qt::Key_Return,
                    Qt::KeyboardModifiers modifiers = {}) const
     {
         field(main_window::name::numberField)->setText(number);
-        if (key == Qt::Key_unknown)
+        if (key == Qt::Key_unknown) // the Calculate button instead of a key
             QTest::mouseClick(test::control(window.get(), main_window::name::calculateButton),
                               Qt::LeftButton);
         else
