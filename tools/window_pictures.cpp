@@ -1,0 +1,119 @@
+#include "tools/window_pictures.h"
+
+#include "main_window/main_window.h"
+#include "main_window/main_window_names.h"
+#include "window_services/window_effects.h"
+#include "windows/about/about_names.h"
+#include "windows/common/companion_window.h"
+#include "windows/lists/lists_names.h"
+#include "windows/other_base/other_base_names.h"
+#include "windows/temporary_list/temporary_list_names.h"
+#include "windows/to_decimal/to_decimal_names.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCursor>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include <algorithm>
+#include <utility>
+
+namespace radixon {
+
+namespace {
+
+QWidget *window(const char *name)
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == QLatin1String(name) && widget->isVisible())
+            return widget;
+    }
+    return nullptr;
+}
+
+template <class T>
+T *control(QWidget *window, const char *name)
+{
+    return window->findChild<T *>(QLatin1String(name));
+}
+
+// Every window by its object name, and the file name its pictures take.
+const std::pair<const char *, const char *> pictures[] = {
+    {main_window::name::window, "main-window"}, {lists::name::window, "lists"},
+    {other_base::name::window, "other-base"},   {about::name::window, "about"},
+    {to_decimal::name::window, "to-decimal"},   {temporary_list::name::window, "temporary-list"},
+};
+
+void type(QWidget *window, const char *field, const char *text)
+{
+    auto *entry = control<QLineEdit>(window, field);
+    entry->setText(QLatin1String(text));
+    QTest::keyClick(entry, Qt::Key_Return);
+}
+
+// A little of what a user would have typed, so that no window stands empty.
+void fill(QWidget *main)
+{
+    type(main, main_window::name::numberField, "255");
+    control<QComboBox>(main, main_window::name::systemList)->setCurrentIndex(2);
+    type(main, main_window::name::numberField, "255");
+    control<QListWidget>(window(lists::name::window), lists::name::binaryList)->setCurrentRow(9);
+    QWidget *otherBase = window(other_base::name::window);
+    control<QLineEdit>(otherBase, other_base::name::baseField)->setText(QStringLiteral("60"));
+    type(otherBase, other_base::name::numberField, "123");
+    QWidget *toDecimal = window(to_decimal::name::window);
+    control<QComboBox>(toDecimal, to_decimal::name::systemList)->setCurrentIndex(2);
+    type(toDecimal, to_decimal::name::numberField, "FF");
+}
+
+bool noCompanionLeft()
+{
+    const QWidgetList all = QApplication::topLevelWidgets();
+    return std::none_of(all.begin(), all.end(), [](const QWidget *w) {
+        return qobject_cast<const CompanionWindow *>(w) != nullptr;
+    });
+}
+
+} // namespace
+
+bool showEveryWindow(MainWindow &main, const PictureTaker &take)
+{
+    QApplication::setCursorFlashTime(0);
+    QCursor::setPos(0, 0); // no window under the pointer, none highlighted
+    for (const char *language : {"greek", "english"}) {
+        control<QCheckBox>(&main, main_window::name::languageBox)
+            ->setChecked(QLatin1String(language) == QLatin1String("greek"));
+        control<QCheckBox>(&main, main_window::name::optionsBox)->setChecked(true);
+        control<QCheckBox>(&main, main_window::name::showAllBox)->setChecked(true);
+        QTest::mouseClick(control<QWidget>(&main, main_window::name::aboutPicture), Qt::LeftButton);
+        // "Show All" opens the windows one after the other, each with its effect.
+        for (const auto &picture : pictures) {
+            if (!QTest::qWaitFor([&picture] {
+                    const QWidget *shown = window(picture.first);
+                    return shown && !isEffectRunning(shown);
+                }))
+                return false;
+        }
+        fill(&main);
+        for (const auto &[name, stem] : pictures) {
+            QWidget *shown = window(name);
+            shown->activateWindow();
+            if (!QTest::qWaitFor([shown] { return shown->isActiveWindow(); }))
+                return false;
+            take(shown,
+                 QStringLiteral("%1-%2.png").arg(QLatin1String(stem), QLatin1String(language)));
+        }
+        control<QCheckBox>(&main, main_window::name::showAllBox)->setChecked(false);
+        if (auto *about = qobject_cast<CompanionWindow *>(window(about::name::window)))
+            about->unload();
+        // "Show All" closes the windows one after the other.
+        if (!QTest::qWaitFor(noCompanionLeft))
+            return false;
+    }
+    return true;
+}
+
+} // namespace radixon
