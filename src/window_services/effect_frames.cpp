@@ -11,12 +11,8 @@ int r(double x) { return static_cast<int>(std::nearbyint(x)); }
 
 } // namespace
 
-int effectFrameCount(int steps) { return steps < 1 ? 0 : steps + 1; }
-
 Rect effectRect(EffectDirection direction, int frame, int width, int height, int steps)
 {
-    if (steps < 1)
-        return {};
     const double w = width;
     const double h = height;
     const double dx = w / steps;

@@ -37,7 +37,7 @@ public:
                  EffectFinished onFinished)
         : QObject(window), m_window(window), m_direction(direction), m_steps(steps),
           m_width(window->width()), m_height(window->height()), m_onFinished(std::move(onFinished)),
-          m_timeLine(std::max(1, steps) * frameDelayMs, this)
+          m_timeLine(steps * frameDelayMs, this)
     {
         m_timeLine.setUpdateInterval(frameDelayMs);
         m_timeLine.setEasingCurve(QEasingCurve::Linear);
@@ -122,16 +122,7 @@ void playEffect(QWidget *window, EffectDirection direction, int frameDelayMs, in
         return;
     if (EffectRunner *running = runnerOf(window))
         running->cancel();
-    if (effectFrameCount(steps) == 0) {
-        // A window reopened without an effect must not keep the empty shape of its last close.
-        window->clearMask();
-        window->show();
-        if (onFinished)
-            onFinished();
-        return;
-    }
-    auto *runner = new EffectRunner(window, direction, steps, std::max(1, frameDelayMs),
-                                    std::move(onFinished));
+    auto *runner = new EffectRunner(window, direction, steps, frameDelayMs, std::move(onFinished));
     runner->start();
 }
 

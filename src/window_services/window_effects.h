@@ -13,11 +13,10 @@ namespace radixon {
 using EffectFinished = std::function<void()>;
 
 // Opens or closes the window with a centred rectangle that grows or shrinks, without
-// blocking: frames follow every frameDelayMs on the event loop. Opening shows the
-// window; closing leaves it visible with an empty shape, so the caller hides or
-// deletes it from onFinished. With fewer than one step the window just shows whole
-// and onFinished runs before playEffect returns. The shape covers the client area; a
-// window manager's decoration stays.
+// blocking: `steps` frames after the first, one every frameDelayMs (both at least 1)
+// on the event loop. Opening shows the window; closing leaves it visible with an
+// empty shape, so the caller hides or deletes it from onFinished. The shape covers
+// the client area; a window manager's decoration stays.
 void playEffect(QWidget *window, EffectDirection direction, int frameDelayMs = 10, int steps = 50,
                 EffectFinished onFinished = {});
 

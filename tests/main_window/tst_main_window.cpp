@@ -4,7 +4,6 @@
 #include "tools/window_pictures.h"
 #include "windows/about/about_names.h"
 #include "windows/common/appearance.h"
-#include "windows/common/bilingual.h"
 #include "windows/lists/lists_names.h"
 #include "windows/other_base/other_base_names.h"
 #include "windows/temporary_list/temporary_list_names.h"
@@ -14,8 +13,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFontInfo>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -29,26 +26,6 @@ using test::companionWindows;
 using test::openWindow;
 
 namespace {
-
-// Captioned controls cut off, sticking out of their container or under the title bar,
-// and buttons that neither show nor speak a name.
-QStringList captionsCutOff(const QWidget *window)
-{
-    const QWidget *bar = titleBarOf(window);
-    QStringList cut;
-    for (const QWidget *child : window->findChildren<QWidget *>()) {
-        const auto *button = qobject_cast<const QAbstractButton *>(child);
-        const bool captioned =
-            button || qobject_cast<const QLabel *>(child) || qobject_cast<const QGroupBox *>(child);
-        const QRect place = child->geometry();
-        const bool covered = child->parentWidget() == window && place.intersects(bar->geometry());
-        if ((captioned
-             && (covered || !captionFits(child) || !child->parentWidget()->rect().contains(place)))
-            || (button && button->text().isEmpty() && button->accessibleName().isEmpty()))
-            cut << window->objectName() + u':' + child->objectName();
-    }
-    return cut;
-}
 
 // The window boxes in the order "Show All" sets them, and their windows.
 const char *const boxes[] = {main_window::name::temporaryListBox, main_window::name::toDecimalBox,
@@ -161,6 +138,7 @@ private slots:
             QCOMPARE(window->frameGeometry(), unfolded.adjusted(0, 0, 0, 228 - 368));
             test::clickBox(window.get(), main_window::name::optionsBox);
             QCOMPARE(window->frameGeometry(), unfolded);
+            QVERIFY(field(main_window::name::numberField)->hasFocus());
         }
         test::clickBox(window.get(), main_window::name::onTopBox);
         QVERIFY(isAlwaysOnTop(window.get()) && window->alwaysOnTop());
@@ -178,8 +156,7 @@ private slots:
         calculate(QStringLiteral("255"));
         test::clickBox(window.get(), main_window::name::languageBox);
         QVERIFY(!window->greek());
-        QCOMPARE(systems()->count(), 3);
-        QCOMPARE(systems()->currentIndex(), 0);
+        QVERIFY(systems()->count() == 3 && systems()->currentIndex() == 0);
         QCOMPARE(field(main_window::name::resultField)->text(), QStringLiteral("FF"));
         QCOMPARE(field(main_window::name::numberField)->text(), QStringLiteral("255"));
     }
@@ -285,13 +262,13 @@ private slots:
         QCOMPARE(openWindow(temporary_list::name::window), list);
     }
 
-    // Every window in both languages: each text finds its control (else a warning), no
-    // caption is empty or cut off, and the window draws exactly the README's picture of it.
+    // Every window in both languages: each text finds its control (else a warning), each
+    // button shows or speaks a name, and the window draws exactly the README's picture.
     void everyWindowLooksAsInTheReadme()
     {
         QTest::failOnWarning(QRegularExpression(QStringLiteral("no control named")));
         const QDir readme(QStringLiteral(RADIXON_SCREENSHOTS));
-        // The pictures were drawn with this font; another machine's font draws others.
+        // The pictures were drawn with this font (scripts/setup.sh installs it).
         const bool sameFont =
             QFontInfo(QApplication::font()).family() == QLatin1String("DejaVu Sans");
         QStringList faults;
@@ -302,7 +279,10 @@ private slots:
                 && drawn != QImage(readme.filePath(picture)).convertToFormat(drawn.format())
                 && drawn.save(saved))
                 faults << QStringLiteral("drawn otherwise: ") + saved;
-            faults << captionsCutOff(shown);
+            for (const QAbstractButton *button : shown->findChildren<QAbstractButton *>()) {
+                if (button->text().isEmpty() && button->accessibleName().isEmpty())
+                    faults << button->objectName();
+            }
             const char *close = picture.contains(QLatin1String("greek")) ? "Κλείσιμο" : "Close";
             if (test::control(shown, "titleBarCloseButton")->accessibleName()
                 != QString::fromUtf8(close))
@@ -327,7 +307,6 @@ private slots:
         QFETCH(Qt::MouseButton, button);
         QFETCH(QPoint, releasedAt);
         QFETCH(bool, opens);
-        QCOMPARE(qobject_cast<QLabel *>(picture())->pixmap().size(), QSize(32, 32));
         QTest::mousePress(picture(), button, {}, QPoint(5, 5));
         QTest::mouseRelease(picture(), button, {}, releasedAt);
         CompanionWindow *about = openWindow(about::name::window);

@@ -95,10 +95,4 @@ QStringList applyTexts(QWidget *window, const TextRow *rows, int count, bool gre
     return missing;
 }
 
-bool captionFits(const QWidget *control)
-{
-    const int textHeight = control->fontMetrics().height();
-    return captionWidthNeeded(control) <= control->width() && textHeight <= control->height();
-}
-
 } // namespace radixon

@@ -41,7 +41,4 @@ QStringList applyTexts(QWidget *window, const TextRow (&rows)[N], bool greek)
     return applyTexts(window, rows, N, greek);
 }
 
-// True when the control's caption fits its box.
-bool captionFits(const QWidget *control);
-
 } // namespace radixon
