@@ -179,7 +179,7 @@ void MainWindow::showAll(bool ticked)
     m_showAllCascade.run(std::move(steps));
 }
 
-int MainWindow::selectedBase() const
+std::uint8_t MainWindow::selectedBase() const
 {
     const int index = m_systemList->currentIndex();
     if (index < 0 || index >= static_cast<int>(main_window::systems.size()))

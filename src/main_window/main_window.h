@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+#include <cstdint>
+
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -67,7 +69,7 @@ private:
     void applyOnTop(bool onTop);
     void switchLanguage();
     void fillSystems();
-    int selectedBase() const;
+    std::uint8_t selectedBase() const;
     void focusEntry();
     void showAbout();
     void sayFarewell();

@@ -4,6 +4,7 @@
 #include "windows/common/bilingual.h"
 
 #include <array>
+#include <cstdint>
 
 namespace radixon::main_window {
 
@@ -46,7 +47,7 @@ inline constexpr TextRow texts[] = {
 
 // The target systems of the system list, by index: base, entry and the temporary list label.
 struct NumberSystem {
-    int base;
+    std::uint8_t base;
     TextPair entry;
     TextPair listLabel;
 };

@@ -11,14 +11,13 @@ std::string separatorOf(const QLocale &locale) { return locale.decimalPoint().to
 
 } // namespace
 
-std::optional<QString> decimalTextToRadix(const QString &text, int base, const QLocale &locale)
+std::optional<QString> decimalTextToRadix(const QString &text, std::uint8_t base,
+                                          const QLocale &locale)
 {
-    if (base < 0 || base > 255)
-        return std::nullopt;
     const std::optional<Decimal> value = parseDecimal(text.toStdString(), separatorOf(locale));
     if (!value)
         return std::nullopt;
-    const std::optional<std::string> digits = toRadix(*value, static_cast<std::uint8_t>(base));
+    const std::optional<std::string> digits = toRadix(*value, base);
     if (!digits)
         return std::nullopt;
     return QString::fromStdString(*digits);

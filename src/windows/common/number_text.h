@@ -12,7 +12,7 @@ namespace radixon {
 // windows' texts to it.
 
 // `text`, a decimal number as the user typed it, in base `base` (0 and 1 fail).
-std::optional<QString> decimalTextToRadix(const QString &text, int base,
+std::optional<QString> decimalTextToRadix(const QString &text, std::uint8_t base,
                                           const QLocale &locale = QLocale());
 
 // The base typed into a base field: a number rounded half to even, 0 to 255.
