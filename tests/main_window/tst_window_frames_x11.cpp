@@ -31,30 +31,16 @@ void pointerAlong(QPoint grip, QPoint travel, int first, int last)
         xdotool(u"mousemove %1 %2"_s.arg(p.x()).arg(p.y()));
     }
 }
-// The numbers xwininfo's report on the window gives for the pattern.
-QList<int> xwininfo(const QWidget *w, const QString &option, const QString &pattern)
-{
-    const QString text = test::runTool(u"xwininfo %1 -id %2"_s.arg(option).arg(w->winId()));
-    const QRegularExpressionMatch m = QRegularExpression(pattern).match(text);
-    QList<int> all;
-    for (int i = 1; i <= m.lastCapturedIndex(); ++i)
-        all << m.captured(i).toInt();
-    return all;
-}
 // The window's place on screen as the X server has it now.
 QPoint xTopLeft(const QWidget *w)
 {
-    const QList<int> n =
-        xwininfo(w, u"-stats"_s, uR"(X:\s*(-?\d+)\s+Absolute upper-left Y:\s*(-?\d+))"_s);
-    return {n.value(0), n.value(1)};
+    const QString text = test::runTool(u"xwininfo -stats -id %1"_s.arg(w->winId()));
+    const QRegularExpressionMatch m =
+        QRegularExpression(uR"(X:\s*(-?\d+)\s+Absolute upper-left Y:\s*(-?\d+))"_s).match(text);
+    return {m.captured(1).toInt(), m.captured(2).toInt()};
 }
 // Where the window's client area lies on the X server, whoever draws the frame.
 QPoint xClientTopLeft(const QWidget *w) { return xTopLeft(w) + clientOrigin(w); }
-void clickOn(const QWidget *box)
-{
-    const QPoint at = box->mapToGlobal(QPoint(6, box->height() / 2));
-    xdotool(u"mousemove %1 %2 click 1"_s.arg(at.x()).arg(at.y()));
-}
 // The companion of that name once it has opened, on screen and its effect ended; a
 // click sent by a tool reaches the program some time after the tool has finished.
 QWidget *settled(const char *name)
@@ -84,15 +70,13 @@ class TestWindowFramesX11 : public QObject, protected test::MainWindowSession {
     QPoint m_start;
 
     // The main window at its start place, and the to-decimal window glued to its right.
-    QPointer<CompanionWindow> openGluedPair()
+    QPointer<QWidget> openGluedPair()
     {
         if (!openMainWindow() || !placeAt(window.get(), m_start))
             return nullptr;
         box(main_window::name::toDecimalBox)->setChecked(true);
-        QPointer<CompanionWindow> c = test::openWindow(to_decimal::name::window);
-        if (!c || !QTest::qWaitForWindowExposed(c, xTimeout)
-            || !QTest::qWaitFor([&] { return !isEffectRunning(c); }, xTimeout)
-            || !placeAt(c, window->frameGeometry().topRight() + QPoint(1, 0)))
+        QWidget *c = settled(to_decimal::name::window);
+        if (!c || !placeAt(c, window->frameGeometry().topRight() + QPoint(1, 0)))
             return nullptr;
         window->dock().checkGlueing();
         return window->dock().isGlued(c) ? c : nullptr;
@@ -133,7 +117,7 @@ private slots:
     {
         QFETCH(bool, systemFrames);
         setSystemFrames(systemFrames);
-        QPointer<CompanionWindow> companion = openGluedPair();
+        QPointer<QWidget> companion = openGluedPair();
         QVERIFY(companion && !titleBarOf(window.get()) == systemFrames);
         const QRect frame = window->frameGeometry();
         const QPoint offset = companion->frameGeometry().topLeft() - frame.topLeft();
@@ -160,7 +144,9 @@ private slots:
     void typingAfterAClickReachesTheNumberField()
     {
         QVERIFY(openMainWindow() && placeAt(window.get(), m_start));
-        clickOn(test::control(window.get(), main_window::name::temporaryListBox));
+        const QWidget *box = test::control(window.get(), main_window::name::temporaryListBox);
+        const QPoint at = box->mapToGlobal(QPoint(6, box->height() / 2));
+        xdotool(u"mousemove %1 %2 click 1"_s.arg(at.x()).arg(at.y()));
         QVERIFY(settled(temporary_list::name::window));
         QTRY_VERIFY_WITH_TIMEOUT(window->isActiveWindow(), xTimeout);
         xdotool(u"type --delay 20 123"_s);
