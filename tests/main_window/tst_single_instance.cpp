@@ -1,4 +1,5 @@
 #include "main_window/single_instance.h"
+#include "main_window/startup.h"
 
 #include <QDir>
 #include <QFile>
@@ -110,6 +111,24 @@ private slots:
         const QByteArray output =
             exitCode == 0 ? radixon.readAllStandardOutput() : radixon.readAllStandardError();
         QVERIFY2(QString::fromLocal8Bit(output).contains(printed), output.constData());
+    }
+
+    // On Wayland with XWayland the program asks for X11, unless a platform was chosen.
+    void prefersX11OnWayland_data()
+    {
+        QTest::addColumn<QByteArrayList>("environment"); // platform, Wayland, X11; then chosen
+        QTest::newRow("Wayland and X11: X11") << QByteArrayList{"", "wayland-0", ":0", "xcb"};
+        QTest::newRow("a platform chosen stays") << QByteArrayList{"vnc", "wayland-0", ":0", "vnc"};
+        QTest::newRow("Wayland without X11") << QByteArrayList{"", "wayland-0", "", ""};
+        QTest::newRow("X11 alone") << QByteArrayList{"", "", ":0", ""};
+    }
+    void prefersX11OnWayland()
+    {
+        QFETCH(QByteArrayList, environment);
+        for (const char *name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY"})
+            qputenv(name, environment.takeFirst());
+        radixon::preferX11OnWayland();
+        QCOMPARE(qgetenv("QT_QPA_PLATFORM"), environment.front());
     }
 };
 

@@ -23,14 +23,6 @@ namespace {
 constexpr int xTimeout = 10000;
 
 void xdotool(const QString &command) { test::runTool(u"xdotool "_s + command); }
-// Moves the pointer from `grip` along steps `first` to `last` of six equal steps.
-void pointerAlong(QPoint grip, QPoint travel, int first, int last)
-{
-    for (int step = first; step <= last; ++step) {
-        const QPoint p = grip + travel * step / 6;
-        xdotool(u"mousemove %1 %2"_s.arg(p.x()).arg(p.y()));
-    }
-}
 // The window's place on screen as the X server has it now.
 QPoint xTopLeft(const QWidget *w)
 {
@@ -125,9 +117,11 @@ private slots:
             systemFrames ? QPoint(frame.left() + 60, (frame.top() + window->geometry().top()) / 2)
                          : titleBarOf(window.get())->mapToGlobal(QPoint(30, 6));
         const QPoint travel(m_area.left() + 6 - frame.left(), 40);
-        pointerAlong(grip, travel, 0, 0);
-        xdotool(u"mousedown 1"_s);
-        pointerAlong(grip, travel, 1, 6);
+        for (int step = 0; step <= 6; ++step) { // pressed on the grip, then six steps
+            const QPoint p = grip + travel * step / 6;
+            xdotool(
+                u"mousemove %1 %2 %3"_s.arg(p.x()).arg(p.y()).arg(step ? u""_s : u"mousedown 1"_s));
+        }
         if (!systemFrames) {
             QTRY_COMPARE_WITH_TIMEOUT(xTopLeft(window.get()).x(), m_area.left(), xTimeout);
             QTRY_COMPARE_WITH_TIMEOUT(xTopLeft(companion) - xTopLeft(window.get()), offset,

@@ -235,8 +235,7 @@ private slots:
             QCOMPARE(window.mask(), QRegion());
     }
 
-    // A window destroyed during its effect and a drag: no late callback, and clicks reach
-    // controls again.
+    // Destroyed mid-effect and mid-drag: no late callback, and clicks reach controls again.
     void windowDestroyedMidEffectAndDrag()
     {
         auto *window = new QWidget;
