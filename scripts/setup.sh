@@ -6,7 +6,8 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="${RADIXON_BUILD_DIR:-$root/build}"
 
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgmp-dev libxcb1-dev fonts-dejavu-core)
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools libgmp-dev libxcb1-dev
+          fonts-dejavu-core)
 if [[ "${1:-}" == "--with-tests" ]]; then
     packages+=(xvfb openbox x11-utils xdotool desktop-file-utils appstream dpkg-dev clang-format git)
 fi

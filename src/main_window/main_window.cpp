@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTimer>
 
 #include <utility>
@@ -37,11 +38,11 @@ constexpr Companion boxedCompanions[] = {Companion::TemporaryList, Companion::To
 
 } // namespace
 
-MainWindow::MainWindow(Dialogs &dialogs, Copy copy, QWidget *parent)
+MainWindow::MainWindow(Dialogs &dialogs, Copy copy, const Language &language, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                           | Qt::WindowCloseButtonHint),
-      m_dialogs(dialogs)
+      m_dialogs(dialogs), m_language(&language)
 {
     setObjectName(QLatin1String(main_window::name::window));
     installFrame(
@@ -54,14 +55,15 @@ MainWindow::MainWindow(Dialogs &dialogs, Copy copy, QWidget *parent)
     arrangeTabOrder();
 
     setClientSize(this, {clientWidth, closedHeight + (copy == Copy::Second ? 1 : 0)});
-    // Ticking the language box writes every text, the systems list's too, in Greek:
-    // each run starts in Greek.
-    m_languageBox->setChecked(true);
+    // The language box is ticked for Greek; another language starts with it cleared.
+    {
+        const QSignalBlocker quiet(m_languageBox);
+        m_languageBox->setChecked(&language == &Language::greek());
+    }
+    applyLanguage();
 }
 
 MainWindow::~MainWindow() = default;
-
-bool MainWindow::greek() const { return m_languageBox->isChecked(); }
 
 bool MainWindow::alwaysOnTop() const { return m_onTopBox->isChecked(); }
 
@@ -206,10 +208,10 @@ void MainWindow::appendResultLine()
     const int index = m_systemList->currentIndex();
     if (m_temporaryListBox->isChecked() && !m_numberField->text().isEmpty() && index >= 0
         && index < static_cast<int>(main_window::systems.size())) {
-        const TextPair &label = main_window::systems[static_cast<std::size_t>(index)].listLabel;
+        const char *label = main_window::systems[static_cast<std::size_t>(index)].listLabel;
         TemporaryListWindow &list = temporaryList();
-        list.appendLine(label.in(greek()) + m_numberField->text() + QLatin1String(" = ")
-                        + m_resultField->text());
+        list.appendLine(language().text(main_window::context, label) + m_numberField->text()
+                        + QLatin1String(" = ") + m_resultField->text());
         list.moveCurrentItemDown();
     }
     focusEntry();
@@ -275,9 +277,15 @@ void MainWindow::applyOnTop(bool onTop)
     focusEntry();
 }
 
-void MainWindow::switchLanguage()
+void MainWindow::switchLanguage(bool greek)
 {
-    applyTexts(this, main_window::texts, greek());
+    m_language = greek ? &Language::greek() : &Language::english();
+    applyLanguage();
+}
+
+void MainWindow::applyLanguage()
+{
+    applyTexts(this, main_window::context, main_window::texts, language());
     focusEntry();
     fillSystems();
     focusEntry();
@@ -287,7 +295,7 @@ void MainWindow::fillSystems()
 {
     m_systemList->clear();
     for (const main_window::NumberSystem &system : main_window::systems)
-        m_systemList->addItem(system.entry.in(greek()));
+        m_systemList->addItem(language().text(main_window::context, system.entry));
     m_systemList->setCurrentIndex(0);
 }
 
@@ -346,8 +354,8 @@ void MainWindow::sayFarewell()
 {
     if (std::exchange(m_farewellSaid, true))
         return;
-    const QString text = main_window::farewell.in(greek()) + QLatin1Char('\n')
-                         + QLatin1String(webAddress) + QLatin1Char('\n')
+    const QString text = language().text(main_window::context, main_window::farewell)
+                         + QLatin1Char('\n') + QLatin1String(webAddress) + QLatin1Char('\n')
                          + QLatin1String(main_window::author);
     m_dialogs.inform(this, QString::fromUtf8(main_window::farewellTitle), text,
                      Dialogs::Icon::Information);

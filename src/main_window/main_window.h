@@ -34,11 +34,14 @@ public:
     // A second copy of the program starts one pixel taller.
     enum class Copy { First, Second };
 
-    explicit MainWindow(Dialogs &dialogs, Copy copy = Copy::First, QWidget *parent = nullptr);
+    // Greek, unless another language is asked for.
+    explicit MainWindow(Dialogs &dialogs, Copy copy = Copy::First,
+                        const Language &language = Language::greek(), QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // The interface language flag, read by every window: the language box ticked is Greek.
-    bool greek() const override;
+    // The language of every window opened from here: the language box ticked is Greek,
+    // cleared English, and a language asked for at the start holds until the box changes.
+    const Language &language() const override { return *m_language; }
     bool alwaysOnTop() const override;
     QWidget *mainWindow() override { return this; }
     // Every window of the program registers here; it lives as long as the main window.
@@ -67,7 +70,8 @@ private:
     void showAll(bool ticked);
     QCheckBox *boxOf(Companion which) const;
     void applyOnTop(bool onTop);
-    void switchLanguage();
+    void switchLanguage(bool greek);
+    void applyLanguage();
     void fillSystems();
     std::uint8_t selectedBase() const;
     void focusEntry();
@@ -75,6 +79,7 @@ private:
     void sayFarewell();
 
     Dialogs &m_dialogs;
+    const Language *m_language;
     QtMagneticDock m_dock;
     Companions m_companions{*this};
     ShowAllCascade m_showAllCascade;

@@ -1,61 +1,60 @@
 #pragma once
 
 #include "main_window/main_window_names.h"
-#include "windows/common/bilingual.h"
+#include "windows/common/window_texts.h"
 
 #include <array>
 #include <cstdint>
 
 namespace radixon::main_window {
 
+// The catalogues' context of every text below.
+inline constexpr char context[] = "MainWindow";
+
 // The main window's texts, in the order the language switch writes them.
 inline constexpr TextRow texts[] = {
-    {name::window, TextRole::Title, {"Radixon By Zendor", "Radixon Από Τον Zendor"}},
-    {name::converterFrame, TextRole::Caption, {"Radixon", "Radixon"}},
-    {name::optionsPanel, TextRole::Caption, {"Options", "Επιλογές"}},
-    {name::systemLabel,
-     TextRole::Caption,
-     {"Choose Numerical System:", "Διάλεξε Αριθμητικό Σύστημα:"}},
-    {name::numberLabel, TextRole::Caption, {"Enter Number:", "Πληκτρολόγισε Αριθμό:"}},
-    {name::resultLabel, TextRole::Caption, {"Result:", "Αποτέλεσμα:"}},
-    {name::calculateButton, TextRole::Caption, {"Calculate", "Υπολογισμός"}},
-    {name::calculateButton, TextRole::ToolTip, {"Calculate", "Υπολογισμός"}},
-    {name::listsBox, TextRole::Caption, {"Show Lists", "Εμφάνιση Λιστών"}},
+    {name::window, TextRole::Title, QT_TRANSLATE_NOOP("MainWindow", "Radixon By Zendor")},
+    {name::converterFrame, TextRole::Caption, QT_TRANSLATE_NOOP("MainWindow", "Radixon")},
+    {name::optionsPanel, TextRole::Caption, QT_TRANSLATE_NOOP("MainWindow", "Options")},
+    {name::systemLabel, TextRole::Caption,
+     QT_TRANSLATE_NOOP("MainWindow", "Choose Numerical System:")},
+    {name::numberLabel, TextRole::Caption, QT_TRANSLATE_NOOP("MainWindow", "Enter Number:")},
+    {name::resultLabel, TextRole::Caption, QT_TRANSLATE_NOOP("MainWindow", "Result:")},
+    {name::calculateButton, TextRole::Caption, QT_TRANSLATE_NOOP("MainWindow", "Calculate")},
+    {name::calculateButton, TextRole::ToolTip, QT_TRANSLATE_NOOP("MainWindow", "Calculate")},
+    {name::listsBox, TextRole::Caption, QT_TRANSLATE_NOOP("MainWindow", "Show Lists")},
     // The language box names the languages in the language that is not active.
-    {name::languageBox, TextRole::Caption, {"Ελληνικά/Αγγλικά", "Greek/English"}},
-    {name::optionsBox, TextRole::Caption, {"Options", "Επιλογές"}},
-    {name::temporaryListBox, TextRole::Caption, {"Temporary List", "Προσωρινή Λίστα"}},
-    {name::otherBaseBox, TextRole::Caption, {"Convertion To Other", "Μετατροπή Σε Άλλο"}},
-    {name::toDecimalBox, TextRole::Caption, {"Convertion To Decimal", "Μετατροπή Σε Δεκαδικό"}},
-    {name::showAllBox, TextRole::Caption, {"Show All", "Εμφάνιση Όλων"}},
-    {name::numberField,
-     TextRole::ToolTip,
-     {"Enter number and press [Calculate] or Enter",
-      "Πληκτρολόγισε αριθμό και πάτησε [Υπολογισμός] ή Enter"}},
-    {name::onTopBox, TextRole::Caption, {"Always On Top", "Πάντα Στο Προσκήνιο"}},
-    {name::aboutPicture, TextRole::ToolTip, {"About:", "Σχετικά:"}},
+    {name::languageBox, TextRole::Caption, QT_TRANSLATE_NOOP("MainWindow", "Ελληνικά/Αγγλικά")},
+    {name::optionsBox, TextRole::Caption, QT_TRANSLATE_NOOP("MainWindow", "Options")},
+    {name::temporaryListBox, TextRole::Caption, QT_TRANSLATE_NOOP("MainWindow", "Temporary List")},
+    {name::otherBaseBox, TextRole::Caption, QT_TRANSLATE_NOOP("MainWindow", "Convertion To Other")},
+    {name::toDecimalBox, TextRole::Caption,
+     QT_TRANSLATE_NOOP("MainWindow", "Convertion To Decimal")},
+    {name::showAllBox, TextRole::Caption, QT_TRANSLATE_NOOP("MainWindow", "Show All")},
+    {name::numberField, TextRole::ToolTip,
+     QT_TRANSLATE_NOOP("MainWindow", "Enter number and press [Calculate] or Enter")},
+    {name::onTopBox, TextRole::Caption, QT_TRANSLATE_NOOP("MainWindow", "Always On Top")},
+    {name::aboutPicture, TextRole::ToolTip, QT_TRANSLATE_NOOP("MainWindow", "About:")},
     // Screen readers find the fields by the label that stands above them.
-    {name::systemList,
-     TextRole::AccessibleName,
-     {"Choose Numerical System:", "Διάλεξε Αριθμητικό Σύστημα:"}},
-    {name::numberField, TextRole::AccessibleName, {"Enter Number:", "Πληκτρολόγισε Αριθμό:"}},
-    {name::resultField, TextRole::AccessibleName, {"Result:", "Αποτέλεσμα:"}},
-    {name::previewField,
-     TextRole::AccessibleName,
-     {"Binary - Octal - Hexademical", "Δυαδικό - Οκταδικό - Δεκαεξαδικό"}},
+    {name::systemList, TextRole::AccessibleName,
+     QT_TRANSLATE_NOOP("MainWindow", "Choose Numerical System:")},
+    {name::numberField, TextRole::AccessibleName, QT_TRANSLATE_NOOP("MainWindow", "Enter Number:")},
+    {name::resultField, TextRole::AccessibleName, QT_TRANSLATE_NOOP("MainWindow", "Result:")},
+    {name::previewField, TextRole::AccessibleName,
+     QT_TRANSLATE_NOOP("MainWindow", "Binary - Octal - Hexademical")},
 };
 
 // The target systems of the system list, by index: base, entry and the temporary list label.
 struct NumberSystem {
     std::uint8_t base;
-    TextPair entry;
-    TextPair listLabel;
+    const char *entry;
+    const char *listLabel;
 };
 
 inline constexpr std::array<NumberSystem, 3> systems{{
-    {2, {"Binary", "Δυαδικό"}, {"Bin: ", "Δυαδ: "}},
-    {8, {"Octal", "Οκταδικό"}, {"Oct: ", "Οκτ: "}},
-    {16, {"Hexademical", "Δεκαεξαδικό"}, {"Hex: ", "Δεκ: "}},
+    {2, QT_TRANSLATE_NOOP("MainWindow", "Binary"), QT_TRANSLATE_NOOP("MainWindow", "Bin: ")},
+    {8, QT_TRANSLATE_NOOP("MainWindow", "Octal"), QT_TRANSLATE_NOOP("MainWindow", "Oct: ")},
+    {16, QT_TRANSLATE_NOOP("MainWindow", "Hexademical"), QT_TRANSLATE_NOOP("MainWindow", "Hex: ")},
 }};
 
 } // namespace radixon::main_window
@@ -70,8 +69,8 @@ inline constexpr const char *anotherCopyQuestion = "Το πρόγραμμα εί
                                                    "Want to start a new one ?";
 
 inline constexpr const char *farewellTitle = "Radixon";
-inline constexpr TextPair farewell{"Thank you for using my program!",
-                                   "Ευχαριστώ που χρησιμοποιείτε το πρόγραμμά μου!"};
+inline constexpr const char *farewell =
+    QT_TRANSLATE_NOOP("MainWindow", "Thank you for using my program!");
 inline constexpr const char *author = "Zendor";
 
 } // namespace radixon::main_window

@@ -72,7 +72,10 @@ public:
         magneticDock.addWindow(&main);
     }
 
-    bool greek() const override { return greekFlag; }
+    const Language &language() const override
+    {
+        return greekFlag ? Language::greek() : Language::english();
+    }
     bool alwaysOnTop() const override { return onTopFlag; }
     QWidget *mainWindow() override { return &main; }
     QtMagneticDock &dock() override { return magneticDock; }

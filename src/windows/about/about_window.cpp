@@ -89,7 +89,7 @@ void AboutWindow::createLink()
 
 void AboutWindow::load()
 {
-    applyLanguage(m_host.greek());
+    applyLanguage(m_host.language());
     centreOverMainWindow();
     playOpenEffect();
 }
@@ -110,7 +110,10 @@ bool AboutWindow::eventFilter(QObject *watched, QEvent *event)
     return CompanionWindow::eventFilter(watched, event);
 }
 
-void AboutWindow::applyLanguage(bool greek) { applyTexts(this, about::texts, greek); }
+void AboutWindow::applyLanguage(const Language &language)
+{
+    applyTexts(this, about::context, about::texts, language);
+}
 
 void AboutWindow::centreOverMainWindow()
 {

@@ -30,7 +30,7 @@ protected:
 private:
     void createControls();
     void createLink();
-    void applyLanguage(bool greek);
+    void applyLanguage(const Language &language);
     void centreOverMainWindow();
     void openWebAddress();
 

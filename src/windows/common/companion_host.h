@@ -1,5 +1,7 @@
 #pragma once
 
+#include "windows/common/language.h"
+
 class QString;
 class QWidget;
 
@@ -16,8 +18,8 @@ class CompanionHost {
 public:
     virtual ~CompanionHost() = default;
 
-    // The interface language flag (the language box ticked means Greek), read when needed.
-    virtual bool greek() const = 0;
+    // The main window's language, read when needed.
+    virtual const Language &language() const = 0;
     // The main window's "Always On Top" box.
     virtual bool alwaysOnTop() const = 0;
     virtual QWidget *mainWindow() = 0;

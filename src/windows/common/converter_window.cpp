@@ -47,13 +47,15 @@ ConverterWindow::ConverterWindow(CompanionHost &host, Companion which, const Des
 
 void ConverterWindow::finishCreation(QAbstractButton *calculate)
 {
-    connect(m_languageBox, &QCheckBox::toggled, this, &ConverterWindow::switchLanguage);
+    connect(m_languageBox, &QCheckBox::toggled, this,
+            [this](bool greek) { setLanguage(greek ? Language::greek() : Language::english()); });
     connect(m_onTopBox, &QCheckBox::toggled, this,
             [this](bool ticked) { setAlwaysOnTop(this, ticked); });
     connect(m_optionsBox, &QCheckBox::toggled, this, &ConverterWindow::showOptionsFrame);
     enableHover(m_optionsBox);
     enableHover(calculate);
-    applyLanguage(false);
+    applyTexts(this, converter::context, converter::texts, language());
+    applyTexts(this, m_design.context, m_design.texts, m_design.textCount, language());
     m_host.dock().enableDragAnywhere(this, {m_converterFrame, m_optionsPanel});
 }
 
@@ -67,11 +69,14 @@ void ConverterWindow::beginLoad(QPoint topLeft)
 
 void ConverterWindow::followMainWindow()
 {
-    if (!m_host.greek())
-        return;
-    m_languageBox->setChecked(true);
-    if (m_host.alwaysOnTop())
-        m_onTopBox->setChecked(true);
+    const Language &language = m_host.language();
+    if (&language == &Language::greek()) {
+        m_languageBox->setChecked(true);
+        if (m_host.alwaysOnTop())
+            m_onTopBox->setChecked(true);
+    } else if (&language != &Language::english()) {
+        setLanguage(language); // the box stays cleared: it ticks Greek only
+    }
 }
 
 void ConverterWindow::showOptionsFrame(bool open)
@@ -82,17 +87,12 @@ void ConverterWindow::showOptionsFrame(bool open)
     numberField()->setFocus();
 }
 
-void ConverterWindow::applyLanguage(bool greek)
+void ConverterWindow::setLanguage(const Language &language)
 {
-    applyTexts(this, converter::texts, greek);
-    applyTexts(this, m_design.texts, m_design.textCount, greek);
-}
-
-void ConverterWindow::switchLanguage()
-{
-    const bool greek = m_languageBox->isChecked();
-    applyLanguage(greek);
-    languageSwitched(greek);
+    m_language = &language;
+    applyTexts(this, converter::context, converter::texts, language);
+    applyTexts(this, m_design.context, m_design.texts, m_design.textCount, language);
+    languageSwitched();
 }
 
 } // namespace radixon

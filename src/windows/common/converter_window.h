@@ -1,7 +1,7 @@
 #pragma once
 
-#include "windows/common/bilingual.h"
 #include "windows/common/companion_window.h"
+#include "windows/common/window_texts.h"
 
 class QAbstractButton;
 class QCheckBox;
@@ -17,6 +17,7 @@ class ConverterWindow : public CompanionWindow {
     Q_OBJECT
 protected:
     struct Design {
+        const char *context; // of the texts in the catalogues
         const TextRow *texts;
         int textCount;
         int frameWidth;   // twips, both frames
@@ -40,8 +41,10 @@ protected:
         followMainWindow();
     }
 
-    // After the window's own language box changed and the texts were written.
-    virtual void languageSwitched(bool greek) = 0;
+    // After the window's language changed and the texts were written.
+    virtual void languageSwitched() = 0;
+    // The window's own language: the main window's when it opened, then its own box's.
+    const Language &language() const { return *m_language; }
     // The field that takes the focus when the options frame opens or closes.
     virtual QWidget *numberField() const = 0;
 
@@ -56,10 +59,10 @@ private:
     void beginLoad(QPoint topLeft);
     void followMainWindow();
     void showOptionsFrame(bool open);
-    void applyLanguage(bool greek);
-    void switchLanguage();
+    void setLanguage(const Language &language);
 
     const Design m_design;
+    const Language *m_language = &Language::english();
 };
 
 } // namespace radixon

@@ -60,7 +60,7 @@ ListsWindow::ListsWindow(CompanionHost &host)
     setObjectName(QLatin1String(lists::name::window));
     createControls();
     connectSignals();
-    applyLanguage(false);
+    applyLanguage(Language::english());
     setClientSize(this, twipsRect(0, 0, 5325, 5715).size());
     m_host.dock().enableDragAnywhere(
         this, {m_binaryFrame, m_octalFrame, m_hexadecimalFrame, m_optionsFrame});
@@ -69,8 +69,8 @@ ListsWindow::ListsWindow(CompanionHost &host)
 void ListsWindow::load()
 {
     registerWithDock();
-    if (m_host.greek())
-        applyLanguage(true);
+    if (&m_host.language() != &Language::english())
+        applyLanguage(m_host.language());
     placeNearTopRight();
     refreshListTips();
     fillLists();
@@ -115,7 +115,10 @@ void ListsWindow::connectSignals()
             [this](bool ticked) { radixon::setAlwaysOnTop(this, ticked); });
 }
 
-void ListsWindow::applyLanguage(bool greek) { applyTexts(this, lists::texts, greek); }
+void ListsWindow::applyLanguage(const Language &language)
+{
+    applyTexts(this, lists::context, lists::texts, language);
+}
 
 void ListsWindow::placeNearTopRight()
 {
@@ -146,10 +149,10 @@ void ListsWindow::selectSameNumber()
 
 void ListsWindow::refreshListTips()
 {
-    const bool greek = m_host.greek();
+    const Language &language = m_host.language();
     for (std::size_t i = 0; i < m_lists.size(); ++i) {
         const QListWidgetItem *selected = selectedLine(m_lists[i]);
-        m_lists[i]->setToolTip(lists::numberLists[i].tipPrefix.in(greek)
+        m_lists[i]->setToolTip(language.text(lists::context, lists::numberLists[i].tipPrefix)
                                + (selected ? selected->text() : QString()));
     }
 }
@@ -160,7 +163,8 @@ void ListsWindow::sendLine(int list)
     if (!selected)
         return;
     const QString line =
-        lists::numberLists[static_cast<std::size_t>(list)].sentLabel.in(m_host.greek())
+        m_host.language().text(lists::context,
+                               lists::numberLists[static_cast<std::size_t>(list)].sentLabel)
         + selected->text();
     m_host.appendToTemporaryList(line);
 }

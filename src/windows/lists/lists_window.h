@@ -24,7 +24,7 @@ public:
 private:
     void createControls();
     void connectSignals();
-    void applyLanguage(bool greek);
+    void applyLanguage(const Language &language);
     void placeNearTopRight();
     void fillLists();
 

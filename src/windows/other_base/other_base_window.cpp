@@ -13,8 +13,9 @@
 namespace radixon {
 
 OtherBaseWindow::OtherBaseWindow(CompanionHost &host)
-    : ConverterWindow(host, Companion::OtherBase,
-                      {other_base::texts, int(std::size(other_base::texts)), 2565, 1155})
+    : ConverterWindow(
+        host, Companion::OtherBase,
+        {other_base::context, other_base::texts, int(std::size(other_base::texts)), 2565, 1155})
 {
     setObjectName(QLatin1String(other_base::name::window));
     createControls();
@@ -72,7 +73,7 @@ void OtherBaseWindow::calculate()
     m_resultField->setText(toBaseText(number, m_baseField->text()).value_or(QString()));
 }
 
-void OtherBaseWindow::languageSwitched(bool) { m_baseField->setFocus(); }
+void OtherBaseWindow::languageSwitched() { m_baseField->setFocus(); }
 
 QWidget *OtherBaseWindow::numberField() const { return m_numberField; }
 

@@ -20,7 +20,7 @@ private:
     void createControls();
     void calculate();
 
-    void languageSwitched(bool greek) override;
+    void languageSwitched() override;
     QWidget *numberField() const override;
 
     QLabel *m_baseLabel = nullptr;

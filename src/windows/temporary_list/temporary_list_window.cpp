@@ -37,7 +37,7 @@ TemporaryListWindow::TemporaryListWindow(CompanionHost &host)
     setObjectName(QLatin1String(temporary_list::name::window));
     createControls();
     connectSignals();
-    applyLanguage(false);
+    applyLanguage(Language::english());
 
     // The client area's designed place, from the screen's top-left corner; the
     // window's outer corner lies its frame above and left of it.
@@ -56,8 +56,8 @@ void TemporaryListWindow::load()
 {
     registerWithDock();
     playOpenEffect();
-    if (m_host.greek())
-        applyLanguage(true);
+    if (&m_host.language() != &Language::english())
+        applyLanguage(m_host.language());
 }
 
 void TemporaryListWindow::createControls()
@@ -94,9 +94,9 @@ void TemporaryListWindow::connectSignals()
             [this](bool ticked) { setAlwaysOnTop(this, ticked); });
 }
 
-void TemporaryListWindow::applyLanguage(bool greek)
+void TemporaryListWindow::applyLanguage(const Language &language)
 {
-    applyTexts(this, temporary_list::texts, greek);
+    applyTexts(this, temporary_list::context, temporary_list::texts, language);
 }
 
 void TemporaryListWindow::appendLine(const QString &line) { m_list->addItem(line); }
@@ -140,23 +140,25 @@ void TemporaryListWindow::removeAllItems() { m_list->clear(); }
 
 void TemporaryListWindow::saveList()
 {
-    const bool greek = m_host.greek();
+    // In the main window's language at the moment of the click.
+    const auto text = [language = &m_host.language()](const char *source) {
+        return language->text(temporary_list::context, source);
+    };
     Dialogs &dialogs = m_host.dialogs();
-    const QString title = temporary_list::messageTitle.in(greek);
+    const QString title = text(temporary_list::messageTitle);
     if (m_list->count() == 0) {
-        dialogs.inform(this, title, temporary_list::emptyList.in(greek),
-                       Dialogs::Icon::Information);
+        dialogs.inform(this, title, text(temporary_list::emptyList), Dialogs::Icon::Information);
         return;
     }
     const std::optional<QString> path = dialogs.saveFileName(
-        this, temporary_list::dialogTitle.in(greek), temporary_list::defaultFileName.in(greek),
+        this, text(temporary_list::dialogTitle), text(temporary_list::defaultFileName),
         QString::fromLatin1(temporary_list::fileFilter));
     if (!path || path->isEmpty())
         return;
     const QByteArray bytes =
         temporary_list::savedListBytes(linesOf(m_list), temporary_list::codePageFor(QLocale()));
     if (!temporary_list::writeListFile(*path, bytes))
-        dialogs.inform(this, title, temporary_list::notSaved.in(greek), Dialogs::Icon::Information);
+        dialogs.inform(this, title, text(temporary_list::notSaved), Dialogs::Icon::Information);
 }
 
 } // namespace radixon

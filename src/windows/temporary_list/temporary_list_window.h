@@ -27,7 +27,7 @@ public:
 private:
     void createControls();
     void connectSignals();
-    void applyLanguage(bool greek);
+    void applyLanguage(const Language &language);
     int currentLine() const;
 
     void removeSelectedItem();

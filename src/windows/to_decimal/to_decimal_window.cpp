@@ -14,8 +14,9 @@
 namespace radixon {
 
 ToDecimalWindow::ToDecimalWindow(CompanionHost &host)
-    : ConverterWindow(host, Companion::ToDecimal,
-                      {to_decimal::texts, int(std::size(to_decimal::texts)), 2580, 1275})
+    : ConverterWindow(
+        host, Companion::ToDecimal,
+        {to_decimal::context, to_decimal::texts, int(std::size(to_decimal::texts)), 2580, 1275})
 {
     setObjectName(QLatin1String(to_decimal::name::window));
     createControls();
@@ -57,7 +58,7 @@ void ToDecimalWindow::createControls()
 
 void ToDecimalWindow::load()
 {
-    loadAt({twipsToPixels(500), twipsToPixels(500)}, [this] { fillSystems(false); });
+    loadAt({twipsToPixels(500), twipsToPixels(500)}, [this] { fillSystems(); });
 }
 
 void ToDecimalWindow::calculate()
@@ -70,17 +71,17 @@ void ToDecimalWindow::calculate()
     m_resultField->setText(toDecimalText(m_systemList->currentIndex(), input).value_or(QString()));
 }
 
-void ToDecimalWindow::languageSwitched(bool greek)
+void ToDecimalWindow::languageSwitched()
 {
     m_numberField->setFocus();
-    fillSystems(greek);
+    fillSystems();
 }
 
-void ToDecimalWindow::fillSystems(bool greek)
+void ToDecimalWindow::fillSystems()
 {
     m_systemList->clear();
-    for (const TextPair &system : to_decimal::systems)
-        m_systemList->addItem(system.in(greek));
+    for (const char *system : to_decimal::systems)
+        m_systemList->addItem(language().text(to_decimal::context, system));
     m_systemList->setCurrentIndex(0);
 }
 

@@ -20,9 +20,9 @@ public:
 private:
     void createControls();
     void calculate();
-    void fillSystems(bool greek);
+    void fillSystems();
 
-    void languageSwitched(bool greek) override;
+    void languageSwitched() override;
     QWidget *numberField() const override;
 
     QLabel *m_systemLabel = nullptr;

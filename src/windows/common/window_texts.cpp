@@ -1,4 +1,4 @@
-#include "windows/common/bilingual.h"
+#include "windows/common/window_texts.h"
 
 #include "window_services/window_frame.h"
 
@@ -11,8 +11,8 @@ namespace radixon {
 
 namespace {
 
-constexpr TextPair closeButtonName{"Close", "Κλείσιμο"};
-constexpr TextPair minimizeButtonName{"Minimize", "Ελαχιστοποίηση"};
+constexpr const char *closeButtonName = QT_TRANSLATE_NOOP("TitleBar", "Close");
+constexpr const char *minimizeButtonName = QT_TRANSLATE_NOOP("TitleBar", "Minimize");
 
 QWidget *findTarget(QWidget *window, const char *objectName)
 {
@@ -32,10 +32,11 @@ void setCaption(QWidget *control, const QString &text)
 }
 
 // The title bar the window draws itself speaks the window's language, as its title does.
-void nameTitleBarButtons(QWidget *window, bool greek)
+void nameTitleBarButtons(QWidget *window, const Language &language)
 {
     if (TitleBar *bar = titleBarOf(window))
-        bar->setButtonNames(closeButtonName.in(greek), minimizeButtonName.in(greek));
+        bar->setButtonNames(language.text("TitleBar", closeButtonName),
+                            language.text("TitleBar", minimizeButtonName));
 }
 
 int captionWidthNeeded(const QWidget *control)
@@ -61,7 +62,8 @@ void widenToFitCaption(QWidget *control)
 
 } // namespace
 
-QStringList applyTexts(QWidget *window, const TextRow *rows, int count, bool greek)
+QStringList applyTexts(QWidget *window, const char *context, const TextRow *rows, int count,
+                       const Language &language)
 {
     QStringList missing;
     for (int i = 0; i < count; ++i) {
@@ -74,11 +76,11 @@ QStringList applyTexts(QWidget *window, const TextRow *rows, int count, bool gre
             missing << QLatin1String(row.objectName);
             continue;
         }
-        const QString text = row.text.in(greek);
+        const QString text = language.text(context, row.source);
         switch (row.role) {
         case TextRole::Title:
             target->setWindowTitle(text);
-            nameTitleBarButtons(target, greek);
+            nameTitleBarButtons(target, language);
             break;
         case TextRole::Caption:
             setCaption(target, text);

@@ -1,0 +1,358 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="el_GR" sourcelanguage="en">
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>The &lt;&lt; Radixon &gt;&gt; is a program created by Zendor.
+It was created for educational reasons.
+
+It&apos;s a program for converting decimal numbers to Binary, Octal and Hexademical system and other...
+
+Features:
+1. Decimal convertion to Binary, Octal and Hexademical system.
+2. Binary, Octal and Hexademical convertion to Decimal.
+3. Any base convertion.
+4. List with Binary, Octal and Hexademical first 100 numbers.
+5. Temporary list.</source>
+        <translation>Ο &lt;&lt; Radixon &gt;&gt; είναι ένα πρόγραμμα δημιουργημένο από τον Zendor.
+Δημιουργήθηκε για λόγους εκπαιδευτικούς.
+
+Είναι ένα πρόγραμμα για μετατροπή δεκαδικών αριθμών σε Δυαδικό, Οκταδικό και Δεκαεξαδικό σύστημα.
+
+Χαρακτηριστικά:
+1. Μετατροπή δεκαδικού αριθμού σε Δυαδικό, Οκταδικό και Δεκαεξαδικό.
+2. Μετατροπή Δυαδικού, Οκταδικού και Δεκαεξαδικού αριθμού σε δεκαδικό.
+3. Οποιαδήποτε μετατροπή αριθμού.
+4. Λίστα με τους πρώτους 100 Δυαδικούς, Οκταδικούς και Δεκαεξαδικούς αριθμούς.
+5. Προσωρινή λίστα.</translation>
+    </message>
+    <message>
+        <source>Radixon is free to use for learning and teaching.
+It comes without any warranty; you use it at your own risk.</source>
+        <translation>Ο Radixon διατίθεται ελεύθερα για μάθηση και διδασκαλία.
+Παρέχεται χωρίς καμία εγγύηση· η χρήση του γίνεται με δική σας ευθύνη.</translation>
+    </message>
+    <message>
+        <source>About Radixon</source>
+        <translation>Σχετικά Με Τον Radixon</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>Άδεια</translation>
+    </message>
+    <message>
+        <source>About:</source>
+        <translation>Σχετικά:</translation>
+    </message>
+</context>
+<context>
+    <name>ConverterWindow</name>
+    <message>
+        <source>Options</source>
+        <translation>Επιλογές</translation>
+    </message>
+    <message>
+        <source>Always On Top</source>
+        <translation>Πάντα Στο Προσκήνιο</translation>
+    </message>
+    <message>
+        <source>Dock</source>
+        <translation>Καρφίτσωμα</translation>
+    </message>
+    <message>
+        <source>Ελληνικά/Αγγλικά</source>
+        <translation>Greek/English</translation>
+    </message>
+</context>
+<context>
+    <name>ListsWindow</name>
+    <message>
+        <source>Binary System</source>
+        <translation>Δυαδικό Σύστημα</translation>
+    </message>
+    <message>
+        <source>Hexademical System</source>
+        <translation>Δεκαεξαδικό Σύστημα</translation>
+    </message>
+    <message>
+        <source>Octal System</source>
+        <translation>Οκταδικό Σύστημα</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Επιλογές</translation>
+    </message>
+    <message>
+        <source>RX Lists:  (Double Click Item To Send To Temorary List)</source>
+        <translation>RX Λίστες: (Διπλό Κλικ Σε Στοιχειο Για Να Το Στείλετε Στην Προσ. Λίστα)</translation>
+    </message>
+    <message>
+        <source>Always On Top</source>
+        <translation>Πάντα Στο Προσκήνιο</translation>
+    </message>
+    <message>
+        <source>Binary </source>
+        <translation>Δυαδικό </translation>
+    </message>
+    <message>
+        <source>Bin: </source>
+        <translation>Δυαδ: </translation>
+    </message>
+    <message>
+        <source>Octal </source>
+        <translation>Οκταδικό </translation>
+    </message>
+    <message>
+        <source>Oct: </source>
+        <translation>Οκτ: </translation>
+    </message>
+    <message>
+        <source>Hexademical </source>
+        <translation>Δεκαεξαδικό </translation>
+    </message>
+    <message>
+        <source>Hex: </source>
+        <translation>Δεκ: </translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Radixon By Zendor</source>
+        <translation>Radixon Από Τον Zendor</translation>
+    </message>
+    <message>
+        <source>Radixon</source>
+        <translation>Radixon</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Επιλογές</translation>
+    </message>
+    <message>
+        <source>Choose Numerical System:</source>
+        <translation>Διάλεξε Αριθμητικό Σύστημα:</translation>
+    </message>
+    <message>
+        <source>Enter Number:</source>
+        <translation>Πληκτρολόγισε Αριθμό:</translation>
+    </message>
+    <message>
+        <source>Result:</source>
+        <translation>Αποτέλεσμα:</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Υπολογισμός</translation>
+    </message>
+    <message>
+        <source>Show Lists</source>
+        <translation>Εμφάνιση Λιστών</translation>
+    </message>
+    <message>
+        <source>Ελληνικά/Αγγλικά</source>
+        <translation>Greek/English</translation>
+    </message>
+    <message>
+        <source>Temporary List</source>
+        <translation>Προσωρινή Λίστα</translation>
+    </message>
+    <message>
+        <source>Convertion To Other</source>
+        <translation>Μετατροπή Σε Άλλο</translation>
+    </message>
+    <message>
+        <source>Convertion To Decimal</source>
+        <translation>Μετατροπή Σε Δεκαδικό</translation>
+    </message>
+    <message>
+        <source>Show All</source>
+        <translation>Εμφάνιση Όλων</translation>
+    </message>
+    <message>
+        <source>Enter number and press [Calculate] or Enter</source>
+        <translation>Πληκτρολόγισε αριθμό και πάτησε [Υπολογισμός] ή Enter</translation>
+    </message>
+    <message>
+        <source>Always On Top</source>
+        <translation>Πάντα Στο Προσκήνιο</translation>
+    </message>
+    <message>
+        <source>About:</source>
+        <translation>Σχετικά:</translation>
+    </message>
+    <message>
+        <source>Binary - Octal - Hexademical</source>
+        <translation>Δυαδικό - Οκταδικό - Δεκαεξαδικό</translation>
+    </message>
+    <message>
+        <source>Binary</source>
+        <translation>Δυαδικό</translation>
+    </message>
+    <message>
+        <source>Bin: </source>
+        <translation>Δυαδ: </translation>
+    </message>
+    <message>
+        <source>Octal</source>
+        <translation>Οκταδικό</translation>
+    </message>
+    <message>
+        <source>Oct: </source>
+        <translation>Οκτ: </translation>
+    </message>
+    <message>
+        <source>Hexademical</source>
+        <translation>Δεκαεξαδικό</translation>
+    </message>
+    <message>
+        <source>Hex: </source>
+        <translation>Δεκ: </translation>
+    </message>
+    <message>
+        <source>Thank you for using my program!</source>
+        <translation>Ευχαριστώ που χρησιμοποιείτε το πρόγραμμά μου!</translation>
+    </message>
+</context>
+<context>
+    <name>OtherBaseWindow</name>
+    <message>
+        <source>Radixon By Zendor</source>
+        <translation>Radixon Από Τον Zendor</translation>
+    </message>
+    <message>
+        <source>Other Numerical System</source>
+        <translation>Άλλο Αριθμητικό Σύστημα</translation>
+    </message>
+    <message>
+        <source>Enter Base Number:</source>
+        <translation>Πληκτρολόγισε Βάση:</translation>
+    </message>
+    <message>
+        <source>Enter Number:</source>
+        <translation>Πληκτρολόγισε Αριθμό:</translation>
+    </message>
+    <message>
+        <source>Result:</source>
+        <translation>Αποτέλεσμα:</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Υπολογισμός</translation>
+    </message>
+    <message>
+        <source>Enter number and press [Calculate] or Enter</source>
+        <translation>Πληκτρολόγισε αριθμό και πάτησε [Υπολογισμός] ή Enter</translation>
+    </message>
+</context>
+<context>
+    <name>TemporaryListWindow</name>
+    <message>
+        <source>RX Temporary List:</source>
+        <translation>RX Προσωρινή Λίστα:</translation>
+    </message>
+    <message>
+        <source>Temporary List</source>
+        <translation>Προσωρινή Λίστα</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Επιλογές</translation>
+    </message>
+    <message>
+        <source>Save Temporary List</source>
+        <translation>Αποθήκευση Προσωρινής Λίστας</translation>
+    </message>
+    <message>
+        <source>Remove Selected Item</source>
+        <translation>Αφαίρεση Επιλεγμένου Στοιχείου</translation>
+    </message>
+    <message>
+        <source>Remove Double Items</source>
+        <translation>Αφαίρεση Διπλών Στοιχείων</translation>
+    </message>
+    <message>
+        <source>Remove All Items</source>
+        <translation>Αφαίρεση Όλων Των Στοιχείων</translation>
+    </message>
+    <message>
+        <source>Always On Top</source>
+        <translation>Πάντα Στο Προσκήνιο</translation>
+    </message>
+    <message>
+        <source>Radixon_Radixon</source>
+        <translation>Radixon_Radixon</translation>
+    </message>
+    <message>
+        <source>There Are No Items In The Temporary List To Save</source>
+        <translation>Δεν Υπάρχουν Στοιχεία Στην Προσωρινή Λίστα Για Αποθήκευση</translation>
+    </message>
+    <message>
+        <source>The Temporary List Could Not Be Saved</source>
+        <translation>Η Προσωρινή Λίστα Δεν Αποθηκεύτηκε</translation>
+    </message>
+    <message>
+        <source>Radixon List</source>
+        <translation>Radixon Λίστα</translation>
+    </message>
+    <message>
+        <source>Radixon_Radixon. Enter a File Name:</source>
+        <translation>Radixon_Radixon. Enter a File Name:</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>Close</source>
+        <translation>Κλείσιμο</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Ελαχιστοποίηση</translation>
+    </message>
+</context>
+<context>
+    <name>ToDecimalWindow</name>
+    <message>
+        <source>Radixon By Zendor</source>
+        <translation>Radixon Από Τον Zendor</translation>
+    </message>
+    <message>
+        <source>Conversion To Decimal</source>
+        <translation>Μετατροπή Σε Δεκαδικό</translation>
+    </message>
+    <message>
+        <source>Choose Numerical System:</source>
+        <translation>Διάλεξε Αριθμητικό Σύστημα:</translation>
+    </message>
+    <message>
+        <source>Enter Number:</source>
+        <translation>Πληκτρολόγισε Αριθμό:</translation>
+    </message>
+    <message>
+        <source>Decimal Result:</source>
+        <translation>Δεκαδικό Αποτέλεσμα:</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Υπολογισμός</translation>
+    </message>
+    <message>
+        <source>Enter number and press [Calculate] or Enter</source>
+        <translation>Πληκτρολόγισε αριθμό και πάτησε [Υπολογισμός] ή Enter</translation>
+    </message>
+    <message>
+        <source>Binary</source>
+        <translation>Δυαδικό</translation>
+    </message>
+    <message>
+        <source>Octal</source>
+        <translation>Οκταδικό</translation>
+    </message>
+    <message>
+        <source>Hexademical</source>
+        <translation>Δεκαεξαδικό</translation>
+    </message>
+</context>
+</TS>
