@@ -11,12 +11,13 @@ int main(int argc, char *argv[])
     radixon::preferX11OnWayland();
     QApplication::setApplicationName(QStringLiteral("radixon"));
     QApplication::setApplicationVersion(QStringLiteral(RADIXON_VERSION));
-    radixon::readCommandLine(argc, argv);
+    const radixon::Language &language = radixon::readCommandLine(argc, argv);
     QApplication app(argc, argv);
     radixon::applyAppearance(app);
     radixon::QtDialogs dialogs;
     radixon::SingleInstance instance;
-    const std::unique_ptr<radixon::MainWindow> window = radixon::startMainWindow(dialogs, instance);
+    const std::unique_ptr<radixon::MainWindow> window =
+        radixon::startMainWindow(dialogs, instance, language);
     if (!window)
         return 0;
     // From now on, later copies see this one.

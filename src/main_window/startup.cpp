@@ -12,6 +12,8 @@
 #include <QScreen>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 namespace radixon {
 
@@ -56,7 +58,7 @@ void preferX11OnWayland()
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
-void readCommandLine(int argc, char *argv[])
+const Language &readCommandLine(int argc, char *argv[])
 {
     // Parsed before the application connects to a display, so that help, the version
     // and a wrong option work in a terminal without one. The options the GUI
@@ -74,6 +76,13 @@ void readCommandLine(int argc, char *argv[])
         QStringLiteral("Keep the window manager's title bars and borders (for tiling window "
                        "managers); windows then snap when a move by the title bar ends."));
     parser.addOption(systemFramesOption);
+    const QCommandLineOption languageOption(
+        QStringLiteral("language"),
+        QStringLiteral("Start in the language of that code: el (Greek, the default), en, or "
+                       "another whose catalogue Radixon carries. The language box then "
+                       "switches between Greek and English."),
+        QStringLiteral("code"));
+    parser.addOption(languageOption);
     for (const char *name : qtOptionsWithValue)
         parser.addOption(
             hidden(QCommandLineOption(QLatin1String(name), QString(), QStringLiteral("value"))));
@@ -81,6 +90,14 @@ void readCommandLine(int argc, char *argv[])
         parser.addOption(hidden(QCommandLineOption(QLatin1String(name))));
     parser.process(app);
     setSystemFrames(parser.isSet(systemFramesOption));
+    if (!parser.isSet(languageOption))
+        return Language::greek();
+    const QString code = parser.value(languageOption);
+    if (const Language *language = Language::find(code))
+        return *language;
+    std::fprintf(stderr, "%s: No catalogue for the language '%s'.\n",
+                 qPrintable(QCoreApplication::applicationName()), qPrintable(code));
+    std::exit(EXIT_FAILURE);
 }
 
 QPoint centredOnScreen(const QRect &screen, const QSize &size)
@@ -91,10 +108,11 @@ QPoint centredOnScreen(const QRect &screen, const QSize &size)
            + QPoint(static_cast<int>(std::lround(left)), static_cast<int>(std::lround(top)));
 }
 
-std::unique_ptr<MainWindow> startMainWindow(Dialogs &dialogs, const SingleInstance &instance)
+std::unique_ptr<MainWindow> startMainWindow(Dialogs &dialogs, const SingleInstance &instance,
+                                            const Language &language)
 {
     if (!instance.anotherCopyRunning())
-        return std::make_unique<MainWindow>(dialogs);
+        return std::make_unique<MainWindow>(dialogs, MainWindow::Copy::First, language);
     if (!dialogs.askYesNo(nullptr, QString::fromUtf8(main_window::anotherCopyTitle),
                           QString::fromUtf8(main_window::anotherCopyQuestion)))
         return nullptr;
@@ -102,7 +120,7 @@ std::unique_ptr<MainWindow> startMainWindow(Dialogs &dialogs, const SingleInstan
     // A second copy is centred with the size it was designed with, options panel in
     // view, and then stands one window width further right, so that it does not
     // hide the first.
-    auto window = std::make_unique<MainWindow>(dialogs, MainWindow::Copy::Second);
+    auto window = std::make_unique<MainWindow>(dialogs, MainWindow::Copy::Second, language);
     const QSize client = window->size().shrunkBy(frameMargins(window.get()));
     const QSize frame = window->frameGeometry().size() - client;
     const QSize designed = QSize(MainWindow::clientWidth, MainWindow::openHeight) + frame;

@@ -13,6 +13,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -298,6 +300,45 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 
+    // Started in a language made for the test, whose catalogue writes "xx:" before every
+    // source text, every window takes every text from that catalogue.
+    void everyTextComesFromTheCatalogue()
+    {
+        const Language *test = Language::find(QStringLiteral("xx"));
+        QVERIFY(test);
+        window = std::make_unique<MainWindow>(*dialogs, MainWindow::Copy::First, *test);
+        window->show();
+        box(main_window::name::optionsBox)->setChecked(true);
+        box(main_window::name::showAllBox)->setChecked(true);
+        QTest::mouseClick(picture(), Qt::LeftButton);
+        QTRY_COMPARE(companionWindows().size(), 5);
+        QStringList untranslated;
+        for (QWidget *shown : QApplication::topLevelWidgets()) {
+            QWidgetList controls = shown->findChildren<QWidget *>();
+            for (QWidget *control : controls << shown) {
+                QStringList texts{control->toolTip(), control->accessibleName()};
+                if (control->isWindow())
+                    texts << control->windowTitle();
+                if (auto *button = qobject_cast<QAbstractButton *>(control))
+                    texts << button->text();
+                if (auto *label = qobject_cast<QLabel *>(control))
+                    texts << label->text();
+                if (auto *frame = qobject_cast<QGroupBox *>(control))
+                    texts << frame->title();
+                if (auto *list = qobject_cast<QComboBox *>(control)) {
+                    for (int i = 0; i < list->count(); ++i)
+                        texts << list->itemText(i);
+                }
+                for (const QString &text : texts) {
+                    if (!text.isEmpty() && !text.startsWith(QLatin1String("xx:")))
+                        untranslated << control->objectName() + QLatin1String(": ") + text;
+                }
+            }
+        }
+        QCOMPARE(untranslated,
+                 QStringList{QStringLiteral("webAddressLink: https://radixon.example.org")});
+    }
+
     void aboutOpensOnAClickOnThePicture_data()
     {
         QTest::addColumn<Qt::MouseButton>("button");
@@ -387,7 +428,8 @@ private slots:
         const SingleInstance starting(folder.path());
         test::FakeDialogs answers;
         answers.answerYes = yes;
-        const std::unique_ptr<MainWindow> started = startMainWindow(answers, starting);
+        const std::unique_ptr<MainWindow> started =
+            startMainWindow(answers, starting, Language::greek());
         QCOMPARE(bool(started), !another || yes);
         QCOMPARE(answers.shown.size(), std::size_t(another));
         QVERIFY(!another || answers.shown.front().title == QLatin1String("Radixon"));

@@ -74,16 +74,24 @@ private slots:
         QTest::addColumn<QString>("printed"); // on stdout, or on stderr for a failure
         const QString version = QStringLiteral("radixon " RADIXON_VERSION "\n");
         QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0
-                              << QStringLiteral("  --system-frames  Keep the window manager's");
+                              << QStringLiteral(
+                                     "  --language <code>  Start in the language of that code");
         QTest::newRow("a Qt option before the version")
             << QStringList{QStringLiteral("-platform"), QStringLiteral("xcb"),
                            QStringLiteral("--version")}
             << 0 << version;
         QTest::newRow("a wrong option") << QStringList{QStringLiteral("--system-frame")} << 1
                                         << QStringLiteral("Unknown option 'system-frame'.");
+        QTest::newRow("a language without a catalogue")
+            << QStringList{QStringLiteral("--language"), QStringLiteral("xx")} << 1
+            << QStringLiteral("radixon: No catalogue for the language 'xx'.");
         QTest::newRow("no option: the window opens and stays")
             << QStringList{QStringLiteral("-platform"), QStringLiteral("offscreen")} << -1
             << QString();
+        QTest::newRow("English: the window opens and stays")
+            << QStringList{QStringLiteral("-platform"), QStringLiteral("offscreen"),
+                           QStringLiteral("--language"), QStringLiteral("en")}
+            << -1 << QString();
     }
     void commandLineNeedsNoDisplay()
     {

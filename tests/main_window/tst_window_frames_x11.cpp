@@ -185,7 +185,8 @@ private slots:
         SingleInstance running(folder.path());
         QVERIFY(running.claimSlot());
         const SingleInstance starting(folder.path());
-        window = startMainWindow(*(dialogs = std::make_unique<test::FakeDialogs>()), starting);
+        window = startMainWindow(*(dialogs = std::make_unique<test::FakeDialogs>()), starting,
+                                 Language::greek());
         QVERIFY(window);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get(), xTimeout));
