@@ -316,23 +316,16 @@ private slots:
         for (QWidget *shown : QApplication::topLevelWidgets()) {
             QWidgetList controls = shown->findChildren<QWidget *>();
             for (QWidget *control : controls << shown) {
-                QStringList texts{control->toolTip(), control->accessibleName()};
-                if (control->isWindow())
-                    texts << control->windowTitle();
-                if (auto *button = qobject_cast<QAbstractButton *>(control))
-                    texts << button->text();
-                if (auto *label = qobject_cast<QLabel *>(control))
-                    texts << label->text();
-                if (auto *frame = qobject_cast<QGroupBox *>(control))
-                    texts << frame->title();
-                if (auto *list = qobject_cast<QComboBox *>(control)) {
+                QStringList texts{control->toolTip(), control->accessibleName(),
+                                  control->windowTitle(), control->property("title").toString()};
+                if (!qobject_cast<QLineEdit *>(control)) // fields hold numbers, not texts
+                    texts << control->property("text").toString();
+                if (auto *list = qobject_cast<QComboBox *>(control))
                     for (int i = 0; i < list->count(); ++i)
                         texts << list->itemText(i);
-                }
-                for (const QString &text : texts) {
+                for (const QString &text : texts)
                     if (!text.isEmpty() && !text.startsWith(QLatin1String("xx:")))
                         untranslated << control->objectName() + QLatin1String(": ") + text;
-                }
             }
         }
         QCOMPARE(untranslated,
