@@ -1,7 +1,6 @@
 #include "main_window/companions.h"
 
 #include "windows/common/companion_window.h"
-#include "windows/create_companion.h"
 
 #include <algorithm>
 
@@ -35,7 +34,7 @@ CompanionWindow *Companions::show(Companion which)
     if (CompanionWindow *window = loaded(which))
         return window;
     retire(which);
-    CompanionWindow *window = createCompanion(which, m_host);
+    CompanionWindow *window = companionEntry(which).create(m_host);
     m_windows[slot(which)] = window;
     window->load();
     return window;
@@ -70,8 +69,8 @@ void Companions::retire(Companion which)
 
 void Companions::unloadAll()
 {
-    for (std::size_t i = 0; i < kindCount; ++i)
-        unload(static_cast<Companion>(i));
+    for (const CompanionEntry &entry : companionList)
+        unload(entry.which);
 }
 
 void Companions::whenAllClosed(QObject *context, const std::function<void()> &done)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/common/companion_host.h"
+#include "main_window/companion_list.h"
 
 #include <QPointer>
 
@@ -37,8 +37,7 @@ private:
     void retire(Companion which);
 
     CompanionHost &m_host;
-    static constexpr std::size_t kindCount = 5;
-    std::array<QPointer<CompanionWindow>, kindCount> m_windows;
+    std::array<QPointer<CompanionWindow>, std::tuple_size_v<decltype(companionList)>> m_windows;
     std::vector<QPointer<CompanionWindow>> m_closing;
 };
 

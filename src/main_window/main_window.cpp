@@ -30,14 +30,6 @@
 
 namespace radixon {
 
-namespace {
-
-// The companions that have a box in the options panel, in the order "Show All" sets them.
-constexpr Companion boxedCompanions[] = {Companion::TemporaryList, Companion::ToDecimal,
-                                         Companion::OtherBase, Companion::Lists};
-
-} // namespace
-
 MainWindow::MainWindow(Dialogs &dialogs, Copy copy, const Language &language, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
@@ -108,19 +100,16 @@ void MainWindow::createControls()
 
 void MainWindow::createOptionsPanel()
 {
-    const QColor red(255, 0, 0);
     const QColor blue(0, 0, 255);
     const QColor black(0, 0, 0);
     m_optionsPanel = place(new QGroupBox(this), main_window::name::optionsPanel,
                            twipsRect(75, 3450, 2580, 1820));
-    m_temporaryListBox = placeCheckBox(m_optionsPanel, main_window::name::temporaryListBox,
-                                       twipsRect(75, 210, 2310, 195), red);
-    m_toDecimalBox = placeCheckBox(m_optionsPanel, main_window::name::toDecimalBox,
-                                   twipsRect(75, 420, 2480, 195), blue);
-    m_otherBaseBox = placeCheckBox(m_optionsPanel, main_window::name::otherBaseBox,
-                                   twipsRect(75, 630, 2400, 195), blue);
-    m_listsBox = placeCheckBox(m_optionsPanel, main_window::name::listsBox,
-                               twipsRect(75, 840, 2310, 195), blue);
+    for (const CompanionEntry &entry : companionList) {
+        if (entry.boxName)
+            m_companionBoxes[static_cast<std::size_t>(entry.which)] = placeCheckBox(
+                m_optionsPanel, entry.boxName, twipsRect(75, entry.boxTop, entry.boxWidth, 195),
+                QColor::fromRgb(entry.boxColour));
+    }
     m_showAllBox = placeCheckBox(m_optionsPanel, main_window::name::showAllBox,
                                  twipsRect(75, 1050, 2310, 195), blue);
     m_onTopBox = placeCheckBox(m_optionsPanel, main_window::name::onTopBox,
@@ -133,16 +122,20 @@ void MainWindow::enableWindowServices()
 {
     m_dock.enableDragAnywhere(this, {m_converterFrame, m_optionsPanel});
     for (QAbstractButton *control : std::initializer_list<QAbstractButton *>{
-             m_temporaryListBox, m_listsBox, m_languageBox, m_optionsBox, m_onTopBox,
-             m_otherBaseBox, m_toDecimalBox, m_showAllBox, m_calculateButton})
+             m_languageBox, m_optionsBox, m_onTopBox, m_showAllBox, m_calculateButton})
         enableHover(control);
+    for (QCheckBox *box : m_companionBoxes) {
+        if (box)
+            enableHover(box);
+    }
 }
 
 void MainWindow::arrangeTabOrder()
 {
     chainTabOrder({m_numberField, m_calculateButton, m_systemList, m_languageBox,
-                   m_temporaryListBox, m_optionsBox, m_listsBox, m_onTopBox, m_otherBaseBox,
-                   m_toDecimalBox, m_showAllBox});
+                   boxOf(Companion::TemporaryList), m_optionsBox, boxOf(Companion::Lists),
+                   m_onTopBox, boxOf(Companion::OtherBase), boxOf(Companion::ToDecimal),
+                   m_showAllBox});
 }
 
 void MainWindow::connectSignals()
@@ -156,9 +149,10 @@ void MainWindow::connectSignals()
     connect(m_optionsBox, &QCheckBox::toggled, this, &MainWindow::showOptionsPanel);
     connect(m_onTopBox, &QCheckBox::toggled, this, &MainWindow::applyOnTop);
     connect(m_languageBox, &QCheckBox::toggled, this, &MainWindow::switchLanguage);
-    for (const Companion which : boxedCompanions) {
-        connect(boxOf(which), &QCheckBox::toggled, this,
-                [this, which](bool ticked) { showCompanion(which, ticked); });
+    for (const CompanionEntry &entry : companionList) {
+        if (QCheckBox *box = boxOf(entry.which))
+            connect(box, &QCheckBox::toggled, this,
+                    [this, which = entry.which](bool ticked) { showCompanion(which, ticked); });
     }
     connect(m_showAllBox, &QCheckBox::toggled, this, &MainWindow::showAll);
 }
@@ -168,9 +162,11 @@ void MainWindow::connectSignals()
 void MainWindow::showAll(bool ticked)
 {
     std::vector<ShowAllCascade::Step> steps;
-    for (const Companion which : boxedCompanions) {
-        steps.push_back([this, which, ticked]() -> CompanionWindow * {
-            QCheckBox *box = boxOf(which);
+    for (const CompanionEntry &entry : companionList) {
+        QCheckBox *box = boxOf(entry.which);
+        if (!box)
+            continue;
+        steps.push_back([this, which = entry.which, box, ticked]() -> CompanionWindow * {
             if (box->isChecked() == ticked)
                 return nullptr;
             CompanionWindow *closing = m_companions.loaded(which);
@@ -206,8 +202,8 @@ void MainWindow::calculate()
 void MainWindow::appendResultLine()
 {
     const int index = m_systemList->currentIndex();
-    if (m_temporaryListBox->isChecked() && !m_numberField->text().isEmpty() && index >= 0
-        && index < static_cast<int>(main_window::systems.size())) {
+    if (boxOf(Companion::TemporaryList)->isChecked() && !m_numberField->text().isEmpty()
+        && index >= 0 && index < static_cast<int>(main_window::systems.size())) {
         const char *label = main_window::systems[static_cast<std::size_t>(index)].listLabel;
         TemporaryListWindow &list = temporaryList();
         list.appendLine(language().text(main_window::context, label) + m_numberField->text()
@@ -234,19 +230,7 @@ void MainWindow::showCompanion(Companion which, bool ticked)
 
 QCheckBox *MainWindow::boxOf(Companion which) const
 {
-    switch (which) {
-    case Companion::TemporaryList:
-        return m_temporaryListBox;
-    case Companion::ToDecimal:
-        return m_toDecimalBox;
-    case Companion::OtherBase:
-        return m_otherBaseBox;
-    case Companion::Lists:
-        return m_listsBox;
-    case Companion::About:
-        break;
-    }
-    return nullptr;
+    return m_companionBoxes[static_cast<std::size_t>(which)];
 }
 
 void MainWindow::companionUnloading(Companion which)
@@ -286,6 +270,12 @@ void MainWindow::switchLanguage(bool greek)
 void MainWindow::applyLanguage()
 {
     applyTexts(this, main_window::context, main_window::texts, language());
+    std::vector<TextRow> boxCaptions;
+    for (const CompanionEntry &entry : companionList) {
+        if (entry.boxName)
+            boxCaptions.push_back({entry.boxName, TextRole::Caption, entry.boxCaption});
+    }
+    applyTexts(this, main_window::context, boxCaptions.data(), int(boxCaptions.size()), language());
     focusEntry();
     fillSystems();
     focusEntry();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "main_window/companion_list.h"
 #include "main_window/companions.h"
 #include "main_window/show_all_cascade.h"
 #include "window_services/qt_magnetic_dock.h"
@@ -100,10 +101,8 @@ private:
     QCheckBox *m_optionsBox = nullptr;
 
     QGroupBox *m_optionsPanel = nullptr;
-    QCheckBox *m_temporaryListBox = nullptr;
-    QCheckBox *m_toDecimalBox = nullptr;
-    QCheckBox *m_otherBaseBox = nullptr;
-    QCheckBox *m_listsBox = nullptr;
+    // By kind; none for About.
+    std::array<QCheckBox *, std::tuple_size_v<decltype(companionList)>> m_companionBoxes{};
     QCheckBox *m_showAllBox = nullptr;
     QCheckBox *m_onTopBox = nullptr;
     QCheckBox *m_languageBox = nullptr;

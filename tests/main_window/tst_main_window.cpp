@@ -1,3 +1,4 @@
+#include "main_window/companion_list.h"
 #include "main_window/single_instance.h"
 #include "main_window/startup.h"
 #include "support/window_test_helpers.h"
@@ -37,11 +38,13 @@ struct DeletionEater : QObject {
     }
 };
 
-// The window boxes in the order "Show All" sets them, and their windows.
-const char *const boxes[] = {main_window::name::temporaryListBox, main_window::name::toDecimalBox,
-                             main_window::name::otherBaseBox, main_window::name::listsBox};
-const char *const boxedWindows[] = {temporary_list::name::window, to_decimal::name::window,
-                                    other_base::name::window, lists::name::window};
+// The companions with a box, in the order "Show All" ticks them.
+const std::vector<CompanionEntry> boxed = [] {
+    std::vector<CompanionEntry> withBox;
+    std::copy_if(companionList.begin(), companionList.end(), std::back_inserter(withBox),
+                 [](const CompanionEntry &entry) { return entry.boxName; });
+    return withBox;
+}();
 
 } // namespace
 
@@ -214,21 +217,20 @@ private slots:
         QFETCH(bool, ticked);
         if (!ticked) {
             box(main_window::name::showAllBox)->setChecked(true);
-            QTRY_VERIFY(
-                std::all_of(std::begin(boxedWindows), std::end(boxedWindows), [](const char *name) {
-                    const QWidget *w = openWindow(name);
-                    return w && !isEffectRunning(w);
-                }));
+            QTRY_VERIFY(std::all_of(boxed.begin(), boxed.end(), [](const CompanionEntry &entry) {
+                const QWidget *w = openWindow(entry.windowName);
+                return w && !isEffectRunning(w);
+            }));
         }
         // Each box's window starts its effect (<) once the one before has ended it (>).
         QStringList events, expected;
-        for (std::size_t i = 0; i < std::size(boxedWindows); ++i) {
+        for (std::size_t i = 0; i < boxed.size(); ++i) {
             const QString n = QString::number(i);
             expected << n + u'<' << n + u'>';
-            CompanionWindow *closing = openWindow(boxedWindows[i]);
-            connect(box(boxes[i]), &QCheckBox::toggled, this, [&, i, n, closing] {
+            CompanionWindow *closing = openWindow(boxed[i].windowName);
+            connect(box(boxed[i].boxName), &QCheckBox::toggled, this, [&, i, n, closing] {
                 events << n + u'<';
-                connect(ticked ? openWindow(boxedWindows[i]) : closing,
+                connect(ticked ? openWindow(boxed[i].windowName) : closing,
                         ticked ? &CompanionWindow::opened : &CompanionWindow::unloaded, this,
                         [&, n] { events << n + u'>'; });
             });
@@ -245,8 +247,8 @@ private slots:
         box(main_window::name::showAllBox)->setChecked(false);
         QTest::qWait(1500); // three effects: a cascade still running would go on
         QVERIFY(companionWindows().isEmpty());
-        for (const char *each : boxes)
-            QVERIFY2(!box(each)->isChecked(), each);
+        for (const CompanionEntry &entry : boxed)
+            QVERIFY2(!box(entry.boxName)->isChecked(), entry.boxName);
     }
 
     // "Show All" passes over a temporary list the lists window opened without its box.
@@ -265,8 +267,9 @@ private slots:
         QTRY_VERIFY(!isEffectRunning(list));
 
         box(main_window::name::showAllBox)->setChecked(true);
-        for (std::size_t i = 0; i < std::size(boxes); ++i)
-            QTRY_VERIFY2(box(boxes[i])->isChecked() && openWindow(boxedWindows[i]), boxes[i]);
+        for (const CompanionEntry &entry : boxed)
+            QTRY_VERIFY2(box(entry.boxName)->isChecked() && openWindow(entry.windowName),
+                         entry.boxName);
         QCOMPARE(openWindow(temporary_list::name::window), list);
     }
 

@@ -1,9 +1,9 @@
+#include "main_window/companion_list.h"
 #include "support/window_test_helpers.h"
 #include "windows/about/about_names.h"
 #include "windows/about/about_window.h"
 #include "windows/common/appearance.h"
 #include "windows/common/layout.h"
-#include "windows/create_companion.h"
 #include "windows/lists/lists_names.h"
 #include "windows/other_base/other_base_names.h"
 #include "windows/temporary_list/temporary_list_names.h"
@@ -71,7 +71,7 @@ class TestCompanionWindows : public QObject {
     Window *open(Companion which, bool greek = false)
     {
         host->greekFlag = greek;
-        window = createCompanion(which, *host);
+        window = companionEntry(which).create(*host);
         window->load();
         finishEffect(window);
         window->activateWindow();
@@ -124,16 +124,13 @@ private slots:
     void closeControlUnloads_data()
     {
         QTest::addColumn<Companion>("which");
-        QTest::newRow("temporary list") << Companion::TemporaryList;
-        QTest::newRow("to decimal") << Companion::ToDecimal;
-        QTest::newRow("other base") << Companion::OtherBase;
-        QTest::newRow("lists") << Companion::Lists;
-        QTest::newRow("About") << Companion::About;
+        for (const CompanionEntry &entry : companionList)
+            QTest::newRow(entry.windowName) << entry.which;
     }
     void closeControlUnloads()
     {
         QFETCH(Companion, which);
-        window = createCompanion(which, *host);
+        window = companionEntry(which).create(*host);
         window->load();
         QVERIFY(!window->close());
         QVERIFY(!window->close());
@@ -203,7 +200,7 @@ private slots:
         QFETCH(bool, mainOnTop);
         host->greekFlag = greek;
         host->onTopFlag = mainOnTop;
-        window = createCompanion(which, *host);
+        window = companionEntry(which).create(*host);
         window->load();
         // The other-base window goes right below the to-decimal window's place.
         const int top = which == Companion::ToDecimal ? twipsToPixels(500)

@@ -1,0 +1,52 @@
+#include "main_window/companion_list.h"
+
+#include "main_window/main_window_names.h"
+#include "windows/about/about_names.h"
+#include "windows/about/about_window.h"
+#include "windows/lists/lists_names.h"
+#include "windows/lists/lists_window.h"
+#include "windows/other_base/other_base_names.h"
+#include "windows/other_base/other_base_window.h"
+#include "windows/temporary_list/temporary_list_names.h"
+#include "windows/temporary_list/temporary_list_window.h"
+#include "windows/to_decimal/to_decimal_names.h"
+#include "windows/to_decimal/to_decimal_window.h"
+
+#include <algorithm>
+
+namespace radixon {
+
+namespace {
+
+template <class Window>
+CompanionWindow *make(CompanionHost &host)
+{
+    return new Window(host);
+}
+
+constexpr QRgb red = 0xffff0000;
+constexpr QRgb blue = 0xff0000ff;
+
+} // namespace
+
+namespace name = main_window::name;
+
+const std::array<CompanionEntry, 5> companionList{{
+    {Companion::TemporaryList, temporary_list::name::window, &make<TemporaryListWindow>,
+     name::temporaryListBox, QT_TRANSLATE_NOOP("MainWindow", "Temporary List"), 210, 2310, red},
+    {Companion::ToDecimal, to_decimal::name::window, &make<ToDecimalWindow>, name::toDecimalBox,
+     QT_TRANSLATE_NOOP("MainWindow", "Convertion To Decimal"), 420, 2480, blue},
+    {Companion::OtherBase, other_base::name::window, &make<OtherBaseWindow>, name::otherBaseBox,
+     QT_TRANSLATE_NOOP("MainWindow", "Convertion To Other"), 630, 2400, blue},
+    {Companion::Lists, lists::name::window, &make<ListsWindow>, name::listsBox,
+     QT_TRANSLATE_NOOP("MainWindow", "Show Lists"), 840, 2310, blue},
+    {Companion::About, about::name::window, &make<AboutWindow>, nullptr, nullptr, 0, 0, 0},
+}};
+
+const CompanionEntry &companionEntry(Companion which)
+{
+    return *std::find_if(companionList.begin(), companionList.end(),
+                         [which](const CompanionEntry &entry) { return entry.which == which; });
+}
+
+} // namespace radixon
