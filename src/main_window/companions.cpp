@@ -69,8 +69,10 @@ void Companions::retire(Companion which)
 
 void Companions::unloadAll()
 {
-    for (const CompanionEntry &entry : companionList)
+    for (const CompanionEntry &entry : companionList) {
         unload(entry.which);
+        retire(entry.which); // one already closing by its own control is waited for too
+    }
 }
 
 void Companions::whenAllClosed(QObject *context, const std::function<void()> &done)

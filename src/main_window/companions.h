@@ -25,7 +25,8 @@ public:
     CompanionWindow *loaded(Companion which) const;
     // Starts the unload sequence of the window when it is loaded.
     void unload(Companion which);
-    // Unloads every loaded window, in the order of the kinds.
+    // Unloads every loaded window, in the order of the list; whenAllClosed then waits
+    // for them and for any window already closing.
     void unloadAll();
     // Destroys every window at once, closing or not.
     void discardAll();

@@ -394,6 +394,7 @@ private slots:
             openWindow(about::name::window)->installEventFilter(&eater);
         qsizetype openAtFarewell = -1;
         dialogs->onInform = [&] { openAtFarewell = companionWindows().size(); };
+        openWindow(about::name::window)->close(); // closing by its own control, waited for too
         QTimer::singleShot(0, window.get(), [this] { window->close(); }); // a second close waits
         QVERIFY(!window->close()); // until the companions have gone
         QTRY_VERIFY(!window->isVisible());
