@@ -21,12 +21,6 @@ struct Decimal {
     bool negative = false;
 
     bool isZero() const { return lo == 0 && mid == 0 && hi == 0; }
-    friend bool operator==(const Decimal &a, const Decimal &b)
-    {
-        return a.lo == b.lo && a.mid == b.mid && a.hi == b.hi && a.scale == b.scale
-               && a.negative == b.negative;
-    }
-    friend bool operator!=(const Decimal &a, const Decimal &b) { return !(a == b); }
 };
 
 // Builds a value from a whole number (scale 0).

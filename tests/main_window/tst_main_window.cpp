@@ -331,6 +331,8 @@ private slots:
                         untranslated << control->objectName() + QLatin1String(": ") + text;
             }
         }
+        QCOMPARE(test::control(window.get(), main_window::name::calculateButton)->toolTip(),
+                 QStringLiteral("xx:Calculate")); // tool tips are not left out
         QCOMPARE(untranslated,
                  QStringList{QStringLiteral("webAddressLink: https://radixon.example.org")});
     }
