@@ -255,6 +255,7 @@ private slots:
             QCOMPARE(list(name)->count(), 100);
             QCOMPARE(list(name)->item(99)->text(), QString::fromLatin1(last));
         }
+        QCOMPARE(list(lists::name::binaryList)->toolTip(), QStringLiteral("Binary ")); // none yet
         host->greekFlag = true;
         const auto click = [this](const char *name, int row, bool twice) {
             QListWidget *l = list(name);
