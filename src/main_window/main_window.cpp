@@ -261,9 +261,9 @@ void MainWindow::applyOnTop(bool onTop)
     focusEntry();
 }
 
-void MainWindow::switchLanguage(bool greek)
+void MainWindow::switchLanguage(bool ticked)
 {
-    m_language = greek ? &Language::greek() : &Language::english();
+    m_language = &languageOfBox(ticked);
     applyLanguage();
 }
 

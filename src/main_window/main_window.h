@@ -71,7 +71,7 @@ private:
     void showAll(bool ticked);
     QCheckBox *boxOf(Companion which) const;
     void applyOnTop(bool onTop);
-    void switchLanguage(bool greek);
+    void switchLanguage(bool ticked);
     void applyLanguage();
     void fillSystems();
     std::uint8_t selectedBase() const;

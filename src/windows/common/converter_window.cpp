@@ -48,14 +48,13 @@ ConverterWindow::ConverterWindow(CompanionHost &host, Companion which, const Des
 void ConverterWindow::finishCreation(QAbstractButton *calculate)
 {
     connect(m_languageBox, &QCheckBox::toggled, this,
-            [this](bool greek) { setLanguage(greek ? Language::greek() : Language::english()); });
+            [this](bool ticked) { setLanguage(languageOfBox(ticked)); });
     connect(m_onTopBox, &QCheckBox::toggled, this,
             [this](bool ticked) { setAlwaysOnTop(this, ticked); });
     connect(m_optionsBox, &QCheckBox::toggled, this, &ConverterWindow::showOptionsFrame);
     enableHover(m_optionsBox);
     enableHover(calculate);
-    applyTexts(this, converter::context, converter::texts, language());
-    applyTexts(this, m_design.context, m_design.texts, m_design.textCount, language());
+    writeTexts();
     m_host.dock().enableDragAnywhere(this, {m_converterFrame, m_optionsPanel});
 }
 
@@ -90,9 +89,14 @@ void ConverterWindow::showOptionsFrame(bool open)
 void ConverterWindow::setLanguage(const Language &language)
 {
     m_language = &language;
-    applyTexts(this, converter::context, converter::texts, language);
-    applyTexts(this, m_design.context, m_design.texts, m_design.textCount, language);
+    writeTexts();
     languageSwitched();
+}
+
+void ConverterWindow::writeTexts()
+{
+    applyTexts(this, converter::context, converter::texts, language());
+    applyTexts(this, m_design.context, m_design.texts, m_design.textCount, language());
 }
 
 } // namespace radixon

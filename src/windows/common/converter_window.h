@@ -60,6 +60,7 @@ private:
     void followMainWindow();
     void showOptionsFrame(bool open);
     void setLanguage(const Language &language);
+    void writeTexts();
 
     const Design m_design;
     const Language *m_language = &Language::english();

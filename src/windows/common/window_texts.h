@@ -9,6 +9,12 @@ class QWidget;
 
 namespace radixon {
 
+// Every window's language box: ticked is Greek, cleared is English.
+inline const Language &languageOfBox(bool ticked)
+{
+    return ticked ? Language::greek() : Language::english();
+}
+
 // Which property of a control a table row sets.
 enum class TextRole { Title, Caption, ToolTip, AccessibleName };
 
