@@ -154,6 +154,7 @@ private slots:
         }
         test::clickBox(window.get(), main_window::name::onTopBox);
         QVERIFY(isAlwaysOnTop(window.get()) && window->alwaysOnTop());
+        QVERIFY(field(main_window::name::numberField)->hasFocus());
         test::clickBox(window.get(), main_window::name::onTopBox);
         QVERIFY(!isAlwaysOnTop(window.get()));
     }
