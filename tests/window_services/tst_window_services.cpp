@@ -225,6 +225,7 @@ private slots:
         int firstCalls = 0, secondCalls = 0;
         playEffect(&window, closing ? EffectDirection::Open : EffectDirection::Close, 20, 50,
                    [&] { ++firstCalls; });
+        QVERIFY(!closing || !window.mask().intersects(window.rect())); // opens from nothing
         bool runningAtItsEnd = true;
         playEffect(&window, second, 1, 10, [&] {
             ++secondCalls;
