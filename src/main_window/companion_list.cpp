@@ -27,26 +27,31 @@ CompanionWindow *make(CompanionHost &host)
 constexpr QRgb red = 0xffff0000;
 constexpr QRgb blue = 0xff0000ff;
 
+template <class Window>
+constexpr const QMetaObject *classOf = &Window::staticMetaObject;
+
 } // namespace
 
 namespace name = main_window::name;
 
+// The main window's own controls take the tab positions in between (main_window.cpp).
 const std::array<CompanionEntry, 5> companionList{{
-    {Companion::TemporaryList, temporary_list::name::window, &make<TemporaryListWindow>,
-     name::temporaryListBox, QT_TRANSLATE_NOOP("MainWindow", "Temporary List"), 210, 2310, red},
-    {Companion::ToDecimal, to_decimal::name::window, &make<ToDecimalWindow>, name::toDecimalBox,
-     QT_TRANSLATE_NOOP("MainWindow", "Convertion To Decimal"), 420, 2480, blue},
-    {Companion::OtherBase, other_base::name::window, &make<OtherBaseWindow>, name::otherBaseBox,
-     QT_TRANSLATE_NOOP("MainWindow", "Convertion To Other"), 630, 2400, blue},
-    {Companion::Lists, lists::name::window, &make<ListsWindow>, name::listsBox,
-     QT_TRANSLATE_NOOP("MainWindow", "Show Lists"), 840, 2310, blue},
-    {Companion::About, about::name::window, &make<AboutWindow>, nullptr, nullptr, 0, 0, 0},
+    {classOf<TemporaryListWindow>, temporary_list::name::window, &make<TemporaryListWindow>,
+     name::temporaryListBox, QT_TRANSLATE_NOOP("MainWindow", "Temporary List"), 210, 2310, red, 4},
+    {classOf<ToDecimalWindow>, to_decimal::name::window, &make<ToDecimalWindow>, name::toDecimalBox,
+     QT_TRANSLATE_NOOP("MainWindow", "Convertion To Decimal"), 420, 2480, blue, 9},
+    {classOf<OtherBaseWindow>, other_base::name::window, &make<OtherBaseWindow>, name::otherBaseBox,
+     QT_TRANSLATE_NOOP("MainWindow", "Convertion To Other"), 630, 2400, blue, 8},
+    {classOf<ListsWindow>, lists::name::window, &make<ListsWindow>, name::listsBox,
+     QT_TRANSLATE_NOOP("MainWindow", "Show Lists"), 840, 2310, blue, 6},
+    {classOf<AboutWindow>, about::name::window, &make<AboutWindow>, nullptr, nullptr, 0, 0, 0, 0},
 }};
 
-const CompanionEntry &companionEntry(Companion which)
+const CompanionEntry &companionEntry(const QMetaObject &window)
 {
-    return *std::find_if(companionList.begin(), companionList.end(),
-                         [which](const CompanionEntry &entry) { return entry.which == which; });
+    return *std::find_if(
+        companionList.begin(), companionList.end(),
+        [&window](const CompanionEntry &entry) { return entry.window == &window; });
 }
 
 } // namespace radixon

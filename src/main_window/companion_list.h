@@ -1,19 +1,21 @@
 #pragma once
 
-#include "windows/common/companion_host.h"
-
 #include <QRgb>
 
 #include <array>
+#include <cstddef>
+
+struct QMetaObject;
 
 namespace radixon {
 
+class CompanionHost;
 class CompanionWindow;
 
 // One companion window as the main window knows it.
 struct CompanionEntry {
-    Companion which;
-    const char *windowName;                          // the window's object name
+    const QMetaObject *window;                       // the window's class
+    const char *windowName;                          // its object name
     CompanionWindow *(*create)(CompanionHost &host); // a new window, not yet loaded
     // Its box in the options panel; none for About, which the picture opens.
     const char *boxName;
@@ -21,13 +23,23 @@ struct CompanionEntry {
     int boxTop;             // twips, in the options panel
     int boxWidth;           // twips
     QRgb boxColour;
+    int tabPosition; // of the box, in the main window's tab chain
 };
 
-// Every companion window, each kind once, in the order "Show All" opens the ones with
-// a box. A new window is its folder under windows/, its kind in
-// Companion and its row here.
+// Every companion window, each once, in the order "Show All" opens the ones with a
+// box. A new window is its folder under windows/ and its row here.
 extern const std::array<CompanionEntry, 5> companionList;
 
-const CompanionEntry &companionEntry(Companion which);
+// The row of a window class, which must have one.
+const CompanionEntry &companionEntry(const QMetaObject &window);
+template <class Window>
+const CompanionEntry &companionEntry()
+{
+    return companionEntry(Window::staticMetaObject);
+}
+inline std::size_t indexOf(const CompanionEntry &entry)
+{
+    return static_cast<std::size_t>(&entry - companionList.data());
+}
 
 } // namespace radixon

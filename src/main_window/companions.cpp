@@ -6,12 +6,6 @@
 
 namespace radixon {
 
-namespace {
-
-std::size_t slot(Companion which) { return static_cast<std::size_t>(which); }
-
-} // namespace
-
 Companions::Companions(CompanionHost &host) : m_host(host) {}
 
 Companions::~Companions()
@@ -29,37 +23,37 @@ void Companions::discardAll()
     m_closing.clear();
 }
 
-CompanionWindow *Companions::show(Companion which)
+CompanionWindow *Companions::show(const CompanionEntry &entry)
 {
-    if (CompanionWindow *window = loaded(which))
+    if (CompanionWindow *window = loaded(entry))
         return window;
-    retire(which);
-    CompanionWindow *window = companionEntry(which).create(m_host);
-    m_windows[slot(which)] = window;
+    retire(entry);
+    CompanionWindow *window = entry.create(m_host);
+    m_windows[indexOf(entry)] = window;
     window->load();
     return window;
 }
 
-CompanionWindow *Companions::loaded(Companion which) const
+CompanionWindow *Companions::loaded(const CompanionEntry &entry) const
 {
-    CompanionWindow *window = m_windows[slot(which)];
+    CompanionWindow *window = m_windows[indexOf(entry)];
     return window && !window->isUnloading() ? window : nullptr;
 }
 
-void Companions::unload(Companion which)
+void Companions::unload(const CompanionEntry &entry)
 {
-    CompanionWindow *window = loaded(which);
+    CompanionWindow *window = loaded(entry);
     if (!window)
         return;
-    retire(which);
+    retire(entry);
     window->unload();
 }
 
-void Companions::retire(Companion which)
+void Companions::retire(const CompanionEntry &entry)
 {
-    // A m_closing window is kept apart, so that its kind can load afresh while it
+    // A m_closing window is kept apart, so that its row can load afresh while it
     // still plays its close effect.
-    QPointer<CompanionWindow> &window = m_windows[slot(which)];
+    QPointer<CompanionWindow> &window = m_windows[indexOf(entry)];
     if (window.isNull())
         return;
     m_closing.erase(std::remove(m_closing.begin(), m_closing.end(), nullptr), m_closing.end());
@@ -70,8 +64,8 @@ void Companions::retire(Companion which)
 void Companions::unloadAll()
 {
     for (const CompanionEntry &entry : companionList) {
-        unload(entry.which);
-        retire(entry.which); // one already closing by its own control is waited for too
+        unload(entry);
+        retire(entry); // one already closing by its own control is waited for too
     }
 }
 

@@ -12,19 +12,24 @@ namespace radixon {
 
 class CompanionWindow;
 
-// The companion windows of the main window, reached by kind as the main window's
-// boxes name them. A window is loaded on first use and forgotten once it unloads.
+// The companion windows of the main window, reached by their rows in the companion
+// list. A window is loaded on first use and forgotten once it unloads.
 class Companions {
 public:
     explicit Companions(CompanionHost &host);
     ~Companions();
 
     // The loaded window, loading it first when it is not (or only closing).
-    CompanionWindow *show(Companion which);
+    CompanionWindow *show(const CompanionEntry &entry);
+    template <class Window>
+    Window *show()
+    {
+        return static_cast<Window *>(show(companionEntry<Window>()));
+    }
     // The loaded window that is not closing, or nullptr.
-    CompanionWindow *loaded(Companion which) const;
+    CompanionWindow *loaded(const CompanionEntry &entry) const;
     // Starts the unload sequence of the window when it is loaded.
-    void unload(Companion which);
+    void unload(const CompanionEntry &entry);
     // Unloads every loaded window, in the order of the list; whenAllClosed then waits
     // for them and for any window already closing.
     void unloadAll();
@@ -35,7 +40,7 @@ public:
     void whenAllClosed(QObject *context, const std::function<void()> &done);
 
 private:
-    void retire(Companion which);
+    void retire(const CompanionEntry &entry);
 
     CompanionHost &m_host;
     std::array<QPointer<CompanionWindow>, std::tuple_size_v<decltype(companionList)>> m_windows;

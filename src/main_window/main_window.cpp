@@ -6,6 +6,7 @@
 #include "window_services/always_on_top.h"
 #include "window_services/hover_highlight.h"
 #include "window_services/window_frame.h"
+#include "windows/about/about_window.h"
 #include "windows/about/web_address.h"
 #include "windows/common/appearance.h"
 #include "windows/common/companion_window.h"
@@ -26,6 +27,7 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
+#include <algorithm>
 #include <utility>
 
 namespace radixon {
@@ -106,7 +108,7 @@ void MainWindow::createOptionsPanel()
                            twipsRect(75, 3450, 2580, 1820));
     for (const CompanionEntry &entry : companionList) {
         if (entry.boxName)
-            m_companionBoxes[static_cast<std::size_t>(entry.which)] = placeCheckBox(
+            m_companionBoxes[indexOf(entry)] = placeCheckBox(
                 m_optionsPanel, entry.boxName, twipsRect(75, entry.boxTop, entry.boxWidth, 195),
                 QColor::fromRgb(entry.boxColour));
     }
@@ -132,10 +134,19 @@ void MainWindow::enableWindowServices()
 
 void MainWindow::arrangeTabOrder()
 {
-    chainTabOrder({m_numberField, m_calculateButton, m_systemList, m_languageBox,
-                   boxOf(Companion::TemporaryList), m_optionsBox, boxOf(Companion::Lists),
-                   m_onTopBox, boxOf(Companion::OtherBase), boxOf(Companion::ToDecimal),
-                   m_showAllBox});
+    // The companions' boxes fill the gaps by their tab positions.
+    std::vector<std::pair<int, QWidget *>> chain{
+        {0, m_numberField}, {1, m_calculateButton}, {2, m_systemList}, {3, m_languageBox},
+        {5, m_optionsBox},  {7, m_onTopBox},        {10, m_showAllBox}};
+    for (const CompanionEntry &entry : companionList) {
+        if (QCheckBox *box = boxOf(entry))
+            chain.emplace_back(entry.tabPosition, box);
+    }
+    std::sort(chain.begin(), chain.end());
+    std::vector<QWidget *> order;
+    for (const auto &[position, control] : chain)
+        order.push_back(control);
+    chainTabOrder(order);
 }
 
 void MainWindow::connectSignals()
@@ -150,9 +161,9 @@ void MainWindow::connectSignals()
     connect(m_onTopBox, &QCheckBox::toggled, this, &MainWindow::applyOnTop);
     connect(m_languageBox, &QCheckBox::toggled, this, &MainWindow::switchLanguage);
     for (const CompanionEntry &entry : companionList) {
-        if (QCheckBox *box = boxOf(entry.which))
+        if (QCheckBox *box = boxOf(entry))
             connect(box, &QCheckBox::toggled, this,
-                    [this, which = entry.which](bool ticked) { showCompanion(which, ticked); });
+                    [this, &entry](bool ticked) { showCompanion(entry, ticked); });
     }
     connect(m_showAllBox, &QCheckBox::toggled, this, &MainWindow::showAll);
 }
@@ -163,15 +174,15 @@ void MainWindow::showAll(bool ticked)
 {
     std::vector<ShowAllCascade::Step> steps;
     for (const CompanionEntry &entry : companionList) {
-        QCheckBox *box = boxOf(entry.which);
+        QCheckBox *box = boxOf(entry);
         if (!box)
             continue;
-        steps.push_back([this, which = entry.which, box, ticked]() -> CompanionWindow * {
+        steps.push_back([this, &entry, box, ticked]() -> CompanionWindow * {
             if (box->isChecked() == ticked)
                 return nullptr;
-            CompanionWindow *closing = m_companions.loaded(which);
+            CompanionWindow *closing = m_companions.loaded(entry);
             box->setChecked(ticked);
-            return ticked ? m_companions.loaded(which) : closing;
+            return ticked ? m_companions.loaded(entry) : closing;
         });
     }
     m_showAllCascade.run(std::move(steps));
@@ -202,8 +213,9 @@ void MainWindow::calculate()
 void MainWindow::appendResultLine()
 {
     const int index = m_systemList->currentIndex();
-    if (boxOf(Companion::TemporaryList)->isChecked() && !m_numberField->text().isEmpty()
-        && index >= 0 && index < static_cast<int>(main_window::systems.size())) {
+    if (boxOf(companionEntry<TemporaryListWindow>())->isChecked()
+        && !m_numberField->text().isEmpty() && index >= 0
+        && index < static_cast<int>(main_window::systems.size())) {
         const char *label = main_window::systems[static_cast<std::size_t>(index)].listLabel;
         TemporaryListWindow &list = temporaryList();
         list.appendLine(language().text(main_window::context, label) + m_numberField->text()
@@ -213,30 +225,30 @@ void MainWindow::appendResultLine()
     focusEntry();
 }
 
-void MainWindow::showCompanion(Companion which, bool ticked)
+void MainWindow::showCompanion(const CompanionEntry &entry, bool ticked)
 {
     if (!ticked) {
-        m_companions.unload(which);
+        m_companions.unload(entry);
         return;
     }
-    CompanionWindow *window = m_companions.show(which);
-    if (which == Companion::TemporaryList) {
+    CompanionWindow *window = m_companions.show(entry);
+    if (qobject_cast<TemporaryListWindow *>(window)) {
         focusEntry();
-    } else if (which == Companion::Lists && window) {
+    } else if (auto *lists = qobject_cast<ListsWindow *>(window)) {
         // The lists window takes the main window's on-top state when opened from here.
-        static_cast<ListsWindow *>(window)->setOnTopTicked(alwaysOnTop());
+        lists->setOnTopTicked(alwaysOnTop());
     }
 }
 
-QCheckBox *MainWindow::boxOf(Companion which) const
+QCheckBox *MainWindow::boxOf(const CompanionEntry &entry) const
 {
-    return m_companionBoxes[static_cast<std::size_t>(which)];
+    return m_companionBoxes[indexOf(entry)];
 }
 
-void MainWindow::companionUnloading(Companion which)
+void MainWindow::companionUnloading(const CompanionWindow &window)
 {
     // Clearing the box asks for the same window to unload, which it ignores by then.
-    if (QCheckBox *box = boxOf(which))
+    if (QCheckBox *box = boxOf(companionEntry(*window.metaObject())))
         box->setChecked(false);
 }
 
@@ -244,7 +256,7 @@ void MainWindow::appendToTemporaryList(const QString &line) { temporaryList().ap
 
 TemporaryListWindow &MainWindow::temporaryList()
 {
-    return *static_cast<TemporaryListWindow *>(m_companions.show(Companion::TemporaryList));
+    return *m_companions.show<TemporaryListWindow>();
 }
 
 void MainWindow::updatePreview() { m_previewField->setText(previewLine(m_numberField->text())); }
@@ -317,7 +329,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 void MainWindow::showAbout()
 {
     // A second click only brings the open window forward.
-    if (CompanionWindow *about = m_companions.show(Companion::About)) {
+    if (CompanionWindow *about = m_companions.show<AboutWindow>()) {
         about->raise();
         about->activateWindow();
     }

@@ -48,7 +48,7 @@ public:
     // Every window of the program registers here; it lives as long as the main window.
     QtMagneticDock &dock() override { return m_dock; }
     Dialogs &dialogs() override { return m_dialogs; }
-    void companionUnloading(Companion which) override;
+    void companionUnloading(const CompanionWindow &window) override;
     void appendToTemporaryList(const QString &line) override;
 
 protected:
@@ -67,9 +67,9 @@ private:
     TemporaryListWindow &temporaryList();
     void updatePreview();
     void showOptionsPanel(bool open);
-    void showCompanion(Companion which, bool ticked);
+    void showCompanion(const CompanionEntry &entry, bool ticked);
     void showAll(bool ticked);
-    QCheckBox *boxOf(Companion which) const;
+    QCheckBox *boxOf(const CompanionEntry &entry) const;
     void applyOnTop(bool onTop);
     void switchLanguage(bool ticked);
     void applyLanguage();
@@ -101,7 +101,7 @@ private:
     QCheckBox *m_optionsBox = nullptr;
 
     QGroupBox *m_optionsPanel = nullptr;
-    // By kind; none for About.
+    // By row of the companion list; none for About.
     std::array<QCheckBox *, std::tuple_size_v<decltype(companionList)>> m_companionBoxes{};
     QCheckBox *m_showAllBox = nullptr;
     QCheckBox *m_onTopBox = nullptr;

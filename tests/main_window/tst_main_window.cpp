@@ -74,11 +74,7 @@ class TestMainWindow : public QObject, protected test::MainWindowSession {
         return test::control(window.get(), main_window::name::aboutPicture);
     }
 private slots:
-    void initTestCase()
-    {
-        test::dropPlatformNoise();
-        applyAppearance(*qApp);
-    }
+    void initTestCase() { test::prepareApplication(); }
     void init() { QVERIFY(openMainWindow()); }
     void cleanup() { QVERIFY(closeMainWindow()); }
 
@@ -157,6 +153,13 @@ private slots:
         QVERIFY(field(main_window::name::numberField)->hasFocus());
         test::clickBox(window.get(), main_window::name::onTopBox);
         QVERIFY(!isAlwaysOnTop(window.get()));
+        QStringList tabbed; // the keyboard's way through both panels, then the results
+        for (int step = 0; step < 12; ++step, QTest::keyClick(qApp->focusWidget(), Qt::Key_Tab))
+            tabbed << qApp->focusWidget()->objectName();
+        QCOMPARE(tabbed, QString::fromLatin1("numberField calculateButton systemList languageBox "
+                                             "temporaryListBox optionsBox listsBox onTopBox "
+                                             "otherBaseBox toDecimalBox showAllBox resultField")
+                             .split(u' '));
     }
 
     // The language box refills the systems, keeps the number and its result (texts: pictures).
@@ -256,10 +259,10 @@ private slots:
     void showAllAfterTheListsWindowSentALine()
     {
         box(main_window::name::listsBox)->setChecked(true);
-        QTRY_VERIFY(openWindow(lists::name::window)
-                    && !isEffectRunning(openWindow(lists::name::window)));
-        auto *numbers =
-            test::control<QListWidget>(openWindow(lists::name::window), lists::name::binaryList);
+        QWidget *listsWindow = nullptr;
+        QTRY_VERIFY((listsWindow = openWindow(lists::name::window))
+                    && !isEffectRunning(listsWindow));
+        auto *numbers = test::control<QListWidget>(listsWindow, lists::name::binaryList);
         const QPoint line = numbers->visualItemRect(numbers->item(4)).center();
         QTest::mouseClick(numbers->viewport(), Qt::LeftButton, {}, line);
         QTest::mouseDClick(numbers->viewport(), Qt::LeftButton, {}, line);

@@ -77,8 +77,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY2(QGuiApplication::platformName() == "xcb"_L1, "needs an X server");
-        test::dropPlatformNoise();
-        applyAppearance(*qApp);
+        test::prepareApplication();
         // Panels reserve the screen's left and top edges, as a desktop's do.
         m_panel.setWindowFlags(Qt::FramelessWindowHint);
         m_panel.setGeometry(0, 0, 40, 30);

@@ -61,8 +61,8 @@ public:
     QWidget main;
     QtMagneticDock magneticDock;
     FakeDialogs fakeDialogs;
-    std::vector<Companion> unloading; // every companionUnloading call, in order
-    QStringList appendedLines;        // every line sent to the temporary list, in order
+    QStringList unloading;     // the window of every companionUnloading call, in order
+    QStringList appendedLines; // every line sent to the temporary list, in order
 
     FakeHost()
     {
@@ -80,7 +80,7 @@ public:
     QWidget *mainWindow() override { return &main; }
     QtMagneticDock &dock() override { return magneticDock; }
     Dialogs &dialogs() override { return fakeDialogs; }
-    void companionUnloading(Companion which) override { unloading.push_back(which); }
+    void companionUnloading(const CompanionWindow &w) override { unloading << w.objectName(); }
     void appendToTemporaryList(const QString &line) override { appendedLines << line; }
 };
 

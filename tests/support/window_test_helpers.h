@@ -6,6 +6,7 @@
 #include "window_services/always_on_top.h"
 #include "window_services/window_effects.h"
 #include "window_services/window_frame.h"
+#include "windows/common/appearance.h"
 #include "windows/common/companion_window.h"
 #include "windows/common/converter_names.h"
 
@@ -18,10 +19,11 @@
 
 namespace radixon::test {
 
-// The offscreen platform reports every mask an effect sets, every raise and every
-// change of a fixed size; none of it tells of a fault.
-inline void dropPlatformNoise()
+// The program's look, without the offscreen platform's reports of every mask an effect
+// sets, every raise and every change of a fixed size: none of it tells of a fault.
+inline void prepareApplication()
 {
+    applyAppearance(*qApp);
     static QtMessageHandler previous = nullptr;
     previous = qInstallMessageHandler(
         [](QtMsgType type, const QMessageLogContext &context, const QString &message) {

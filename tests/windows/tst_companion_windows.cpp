@@ -5,10 +5,13 @@
 #include "windows/common/appearance.h"
 #include "windows/common/layout.h"
 #include "windows/lists/lists_names.h"
+#include "windows/lists/lists_window.h"
 #include "windows/other_base/other_base_names.h"
+#include "windows/other_base/other_base_window.h"
 #include "windows/temporary_list/temporary_list_names.h"
 #include "windows/temporary_list/temporary_list_window.h"
 #include "windows/to_decimal/to_decimal_names.h"
+#include "windows/to_decimal/to_decimal_window.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -35,6 +38,8 @@ const char *const converterFields[][4] = {
     {other_base::name::baseField, other_base::name::numberField, other_base::name::resultField,
      other_base::name::calculateButton}};
 enum Field { First, Number, Result, Button };
+const CompanionEntry *toDecimal() { return &companionEntry<ToDecimalWindow>(); }
+const CompanionEntry *otherBase() { return &companionEntry<OtherBaseWindow>(); }
 enum Trigger { ByButton, EnterInNumber, EnterInFirst };
 
 QByteArray fileBytes(const QString &path)
@@ -56,7 +61,7 @@ struct SaveCase {
 };
 
 } // namespace
-Q_DECLARE_METATYPE(radixon::Companion)
+Q_DECLARE_METATYPE(const radixon::CompanionEntry *)
 Q_DECLARE_METATYPE(SaveCase)
 
 class TestCompanionWindows : public QObject {
@@ -68,10 +73,10 @@ class TestCompanionWindows : public QObject {
 
     // Loads the window as the main window does and waits until it is in full view.
     template <class Window = CompanionWindow>
-    Window *open(Companion which, bool greek = false)
+    Window *open(const CompanionEntry &which = companionEntry<Window>(), bool greek = false)
     {
         host->greekFlag = greek;
-        window = companionEntry(which).create(*host);
+        window = which.create(*host);
         window->load();
         finishEffect(window);
         window->activateWindow();
@@ -86,7 +91,8 @@ class TestCompanionWindows : public QObject {
     template <class T = QWidget>
     T *field(Field which) const
     {
-        return control<T>(converterFields[window->companion() == Companion::OtherBase][which]);
+        return control<T>(
+            converterFields[qobject_cast<OtherBaseWindow *>(window) != nullptr][which]);
     }
     // `first` is the system's index in the to-decimal window, the base in the other.
     void convert(const QString &first, const QString &digits, int trigger = ByButton) const
@@ -107,8 +113,7 @@ class TestCompanionWindows : public QObject {
 private slots:
     void initTestCase()
     {
-        test::dropPlatformNoise();
-        applyAppearance(*qApp);
+        test::prepareApplication();
         std::signal(SIGXFSZ, SIG_IGN); // a write past a file size limit just fails
     }
     void init() { host = std::make_unique<test::FakeHost>(); }
@@ -124,17 +129,17 @@ private slots:
     // open effect, it clears its box once and leaves the dock.
     void closeControlUnloads_data()
     {
-        QTest::addColumn<Companion>("which");
+        QTest::addColumn<const CompanionEntry *>("which");
         for (const CompanionEntry &entry : companionList)
-            QTest::newRow(entry.windowName) << entry.which;
+            QTest::newRow(entry.windowName) << &entry;
     }
     void closeControlUnloads()
     {
-        QFETCH(Companion, which);
-        window = companionEntry(which).create(*host);
+        QFETCH(const CompanionEntry *, which);
+        window = which->create(*host);
         window->load();
-        QWidget *handle =
-            which == Companion::About ? titleBarOf(window) : static_cast<QWidget *>(window);
+        QWidget *handle = qobject_cast<AboutWindow *>(window) ? titleBarOf(window)
+                                                              : static_cast<QWidget *>(window);
         const QPoint start = window->pos(), grip(2, handle->height() - 3);
         QTest::mousePress(handle, Qt::LeftButton, {}, grip);
         QMouseEvent move(QEvent::MouseMove, {}, handle->mapToGlobal(grip + QPoint(30, 20)),
@@ -146,24 +151,24 @@ private slots:
         QVERIFY(!window->close() && !window->close());
         QVERIFY(!host->dock().isRegistered(window));
         QTRY_VERIFY(window.isNull());
-        QCOMPARE(host->unloading, std::vector<Companion>{which});
+        QCOMPARE(host->unloading, QStringList{QLatin1String(which->windowName)});
     }
 
     // The engine's own tables check the arithmetic; these check the window around it.
     void converts_data()
     {
-        QTest::addColumn<Companion>("which");
+        QTest::addColumn<const CompanionEntry *>("which");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("digits");
         QTest::addColumn<int>("trigger");
         QTest::addColumn<QString>("expected"); // after a first result of 1
-        const auto row = [](const char *name, Companion which, const char *first,
+        const auto row = [](const char *name, const CompanionEntry *which, const char *first,
                             const char *digits, int trigger, const char *expected) {
             QTest::newRow(name) << which << QString::fromLatin1(first)
                                 << QString::fromLatin1(digits) << trigger
                                 << QString::fromLatin1(expected);
         };
-        const Companion toDecimal = Companion::ToDecimal, otherBase = Companion::OtherBase;
+        const CompanionEntry *toDecimal = ::toDecimal(), *otherBase = ::otherBase();
         row("to decimal: binary by button", toDecimal, "0", "1010", ByButton, "10");
         row("to decimal: octal by Enter", toDecimal, "1", "777", EnterInNumber, "511");
         row("to decimal: hexadecimal fF", toDecimal, "2", "fF", ByButton, "255");
@@ -178,13 +183,13 @@ private slots:
     }
     void converts()
     {
-        QFETCH(Companion, which);
+        QFETCH(const CompanionEntry *, which);
         QFETCH(QString, first);
         QFETCH(QString, digits);
         QFETCH(int, trigger);
         QFETCH(QString, expected);
-        QVERIFY(open(which));
-        convert(which == Companion::ToDecimal ? QStringLiteral("0") : QStringLiteral("2"),
+        QVERIFY(open(*which));
+        convert(which == toDecimal() ? QStringLiteral("0") : QStringLiteral("2"),
                 QStringLiteral("1"));
         QCOMPARE(result(), QStringLiteral("1"));
         convert(first, digits, trigger);
@@ -194,27 +199,25 @@ private slots:
     // Only a Greek main window passes its on-top state on.
     void converterLoadSequence_data()
     {
-        QTest::addColumn<Companion>("which");
+        QTest::addColumn<const CompanionEntry *>("which");
         QTest::addColumn<bool>("greek");
         QTest::addColumn<bool>("mainOnTop");
-        QTest::newRow("English ignores the main window on top")
-            << Companion::ToDecimal << false << true;
-        QTest::newRow("Greek, main window not on top") << Companion::ToDecimal << true << false;
-        QTest::newRow("Greek copies the main window on top")
-            << Companion::OtherBase << true << true;
+        QTest::newRow("English ignores the main window on top") << toDecimal() << false << true;
+        QTest::newRow("Greek, main window not on top") << toDecimal() << true << false;
+        QTest::newRow("Greek copies the main window on top") << otherBase() << true << true;
     }
     void converterLoadSequence()
     {
-        QFETCH(Companion, which);
+        QFETCH(const CompanionEntry *, which);
         QFETCH(bool, greek);
         QFETCH(bool, mainOnTop);
         host->greekFlag = greek;
         host->onTopFlag = mainOnTop;
-        window = companionEntry(which).create(*host);
+        window = which->create(*host);
         window->load();
         // The other-base window goes right below the to-decimal window's place.
-        const int top = which == Companion::ToDecimal ? twipsToPixels(500)
-                                                      : twipsToPixels(700) + window->height();
+        const int top =
+            which == toDecimal() ? twipsToPixels(500) : twipsToPixels(700) + window->height();
         QCOMPARE(window->pos(), QPoint(twipsToPixels(500), top));
         QVERIFY(host->dock().isRegistered(window) && isEffectRunning(window));
         QCOMPARE(window->findChild<QTimeLine *>()->duration(), 500);
@@ -226,16 +229,16 @@ private slots:
     // A converter's own boxes: language (the pictures hold the texts), options folding.
     void converterOwnBoxes_data()
     {
-        QTest::addColumn<Companion>("which");
+        QTest::addColumn<const CompanionEntry *>("which");
         QTest::addColumn<QString>("focused"); // after the language switch
-        QTest::newRow("to decimal") << Companion::ToDecimal << to_decimal::name::numberField;
-        QTest::newRow("other base") << Companion::OtherBase << other_base::name::baseField;
+        QTest::newRow("to decimal") << toDecimal() << to_decimal::name::numberField;
+        QTest::newRow("other base") << otherBase() << other_base::name::baseField;
     }
     void converterOwnBoxes()
     {
-        QFETCH(Companion, which);
+        QFETCH(const CompanionEntry *, which);
         QFETCH(QString, focused);
-        QVERIFY(open(which));
+        QVERIFY(open(*which));
         const QRect unfolded = window->frameGeometry();
         const int unfoldedClient = test::clientHeight(window);
         for (const bool greek : {true, false}) {
@@ -258,7 +261,7 @@ private slots:
     // A click selects a number in all three lists; a double click sends its line.
     void listsFollowAClick()
     {
-        QVERIFY(open(Companion::Lists));
+        QVERIFY(open<ListsWindow>());
         for (const auto &[name, last] : {std::pair{lists::name::binaryList, "100 = 1100100"},
                                          {lists::name::octalList, "100 = 144"},
                                          {lists::name::hexadecimalList, "100 = 64"}}) {
@@ -310,7 +313,7 @@ private slots:
         QFETCH(Qt::MouseButton, button);
         QFETCH(QPoint, releasedAt);
         QFETCH(int, opens);
-        auto *about = open<AboutWindow>(Companion::About);
+        auto *about = open<AboutWindow>();
         QVERIFY(about);
         std::vector<QUrl> addresses;
         about->setUrlOpener([&addresses](const QUrl &url) {
@@ -342,7 +345,7 @@ private slots:
                               + mainCentre;
         host->main.move(centre - host->main.rect().center());
         host->onTopFlag = true;
-        QVERIFY(open(Companion::About, true));
+        QVERIFY(open<AboutWindow>(companionEntry<AboutWindow>(), true));
         const QRect placed = window->frameGeometry();
         QVERIFY(area.contains(placed));
         QRect centred(QPoint(), placed.size());
@@ -375,7 +378,7 @@ private slots:
         QFETCH(QStringList, lines);
         QFETCH(int, current);
         QFETCH(QStringList, left);
-        auto *temporaryList = open<TemporaryListWindow>(Companion::TemporaryList);
+        auto *temporaryList = open<TemporaryListWindow>();
         QVERIFY(temporaryList);
         QListWidget *shown = list(temporary_list::name::list);
         for (const bool ticks : {true, false}) {
@@ -424,7 +427,8 @@ private slots:
         QFETCH(SaveCase, c);
         if (c.greekSystem)
             QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
-        auto *temporaryList = open<TemporaryListWindow>(Companion::TemporaryList, c.greek);
+        auto *temporaryList =
+            open<TemporaryListWindow>(companionEntry<TemporaryListWindow>(), c.greek);
         QVERIFY(temporaryList);
         const QString answer = QString::fromUtf8(c.answer);
         const QString target =

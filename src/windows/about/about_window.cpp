@@ -39,7 +39,7 @@ QLabel *textLabel(QWidget *frame, const char *name, QRect twips)
 } // namespace
 
 AboutWindow::AboutWindow(CompanionHost &host)
-    : CompanionWindow(host, Companion::About, toolWindowWithClose),
+    : CompanionWindow(host, toolWindowWithClose),
       m_urlOpener([](const QUrl &url) { return QDesktopServices::openUrl(url); })
 {
     setObjectName(QLatin1String(about::name::window));

@@ -7,11 +7,9 @@ class QWidget;
 
 namespace radixon {
 
+class CompanionWindow;
 class Dialogs;
 class QtMagneticDock;
-
-// The companion windows; each has a box in the main window's options, except About.
-enum class Companion { TemporaryList, ToDecimal, OtherBase, Lists, About };
 
 // What a companion window reaches in the main window.
 class CompanionHost {
@@ -26,7 +24,7 @@ public:
     virtual QtMagneticDock &dock() = 0;
     virtual Dialogs &dialogs() = 0;
     // A companion window that unloads clears its box in the main window.
-    virtual void companionUnloading(Companion which) = 0;
+    virtual void companionUnloading(const CompanionWindow &window) = 0;
     // Appends a line to the temporary list, whose window is loaded first when it is not open.
     virtual void appendToTemporaryList(const QString &line) = 0;
 };

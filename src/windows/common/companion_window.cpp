@@ -8,9 +8,8 @@
 
 namespace radixon {
 
-CompanionWindow::CompanionWindow(CompanionHost &host, Companion which, Qt::WindowFlags flags,
-                                 QWidget *owner)
-    : QWidget(owner, flags | Qt::Window), m_host(host), m_which(which)
+CompanionWindow::CompanionWindow(CompanionHost &host, Qt::WindowFlags flags, QWidget *owner)
+    : QWidget(owner, flags | Qt::Window), m_host(host)
 {
     const auto kind = flags.testFlag(Qt::Tool) ? TitleBar::Kind::Tool : TitleBar::Kind::Normal;
     // The title bar starts the program's own move loop, so that snapping is live; the
@@ -50,7 +49,7 @@ void CompanionWindow::unload()
     if (m_unloading)
         return;
     m_unloading = true;
-    m_host.companionUnloading(m_which);
+    m_host.companionUnloading(*this);
     if (m_registered)
         m_host.dock().removeWindow(this);
     m_registered = false;

@@ -12,14 +12,12 @@ namespace radixon {
 class CompanionWindow : public QWidget {
     Q_OBJECT
 public:
-    CompanionWindow(CompanionHost &host, Companion which, Qt::WindowFlags flags,
-                    QWidget *owner = nullptr);
+    CompanionWindow(CompanionHost &host, Qt::WindowFlags flags, QWidget *owner = nullptr);
 
     // The load sequence: registration, language, place and open effect, each window
     // in its own order. Called once, right after construction.
     virtual void load() = 0;
 
-    Companion companion() const { return m_which; }
     // True from the start of the unload sequence; such a window ignores further requests.
     bool isUnloading() const { return m_unloading; }
 
@@ -49,7 +47,6 @@ protected:
     CompanionHost &m_host;
 
 private:
-    const Companion m_which;
     bool m_unloading = false;
     bool m_registered = false;
     bool m_finished = false;

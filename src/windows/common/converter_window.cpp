@@ -24,8 +24,8 @@ const int openHeight = twipsToPixels(2970 + 1095 + 90);
 
 } // namespace
 
-ConverterWindow::ConverterWindow(CompanionHost &host, Companion which, const Design &design)
-    : CompanionWindow(host, which, titleBarWithClose), m_design(design)
+ConverterWindow::ConverterWindow(CompanionHost &host, const Design &design)
+    : CompanionWindow(host, titleBarWithClose), m_design(design)
 {
     m_converterFrame = place(new QGroupBox(this), converter::name::converterFrame,
                              twipsRect(90, 90, m_design.frameWidth, 2805));

@@ -24,7 +24,7 @@ protected:
         int optionsWidth; // twips, the "Options" box
     };
 
-    ConverterWindow(CompanionHost &host, Companion which, const Design &design);
+    ConverterWindow(CompanionHost &host, const Design &design);
 
     // Once the derived window has placed its controls in m_converterFrame: wires the options,
     // writes the English texts and lets the surface and frames drag the window.

@@ -9,7 +9,7 @@
 #include <QWidget>
 
 #include <cmath>
-#include <initializer_list>
+#include <vector>
 
 namespace radixon {
 
@@ -42,7 +42,7 @@ Control *place(Control *control, const char *name, QRect pixels)
 }
 
 // Tab moves through the controls in this order.
-inline void chainTabOrder(std::initializer_list<QWidget *> order)
+inline void chainTabOrder(const std::vector<QWidget *> &order)
 {
     QWidget *previous = nullptr;
     for (QWidget *control : order) {

@@ -52,10 +52,9 @@ void selectRow(QListWidget *list, int row)
 } // namespace
 
 ListsWindow::ListsWindow(CompanionHost &host)
-    : CompanionWindow(host, Companion::Lists,
-                      Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint,
-                      host.mainWindow())
+    : CompanionWindow(
+        host, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint,
+        host.mainWindow())
 {
     setObjectName(QLatin1String(lists::name::window));
     createControls();

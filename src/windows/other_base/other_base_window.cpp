@@ -13,9 +13,8 @@
 namespace radixon {
 
 OtherBaseWindow::OtherBaseWindow(CompanionHost &host)
-    : ConverterWindow(
-        host, Companion::OtherBase,
-        {other_base::context, other_base::texts, int(std::size(other_base::texts)), 2565, 1155})
+    : ConverterWindow(host, {other_base::context, other_base::texts,
+                             int(std::size(other_base::texts)), 2565, 1155})
 {
     setObjectName(QLatin1String(other_base::name::window));
     createControls();

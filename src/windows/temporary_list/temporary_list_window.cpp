@@ -30,9 +30,8 @@ QStringList linesOf(const QListWidget *list)
 } // namespace
 
 TemporaryListWindow::TemporaryListWindow(CompanionHost &host)
-    : CompanionWindow(host, Companion::TemporaryList,
-                      Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+    : CompanionWindow(host, Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                | Qt::WindowCloseButtonHint)
 {
     setObjectName(QLatin1String(temporary_list::name::window));
     createControls();

@@ -14,9 +14,8 @@
 namespace radixon {
 
 ToDecimalWindow::ToDecimalWindow(CompanionHost &host)
-    : ConverterWindow(
-        host, Companion::ToDecimal,
-        {to_decimal::context, to_decimal::texts, int(std::size(to_decimal::texts)), 2580, 1275})
+    : ConverterWindow(host, {to_decimal::context, to_decimal::texts,
+                             int(std::size(to_decimal::texts)), 2580, 1275})
 {
     setObjectName(QLatin1String(to_decimal::name::window));
     createControls();
