@@ -42,7 +42,6 @@ void TitleBarButton::paintEvent(QPaintEvent *)
     QStyleOptionTitleBar option;
     m_titleBar->initStyleOption(&option);
     option.subControls = m_subControl;
-    option.state &= ~(QStyle::State_MouseOver | QStyle::State_Sunken);
     if (isDown() || underMouse())
         option.activeSubControls = m_subControl;
     if (isDown())
@@ -101,7 +100,6 @@ void TitleBar::initStyleOption(QStyleOptionTitleBar *option) const
 {
     const QWidget *win = window();
     option->initFrom(this);
-    option->state &= ~QStyle::State_MouseOver;
     // The window's border is the bar's outline, so the style's own outline and rounded
     // corners fall just outside the widget and are clipped away.
     option->rect = rect().adjusted(-1, -1, 1, 0);

@@ -25,10 +25,7 @@ QByteArray startCopy(QProcess &copy, const QString &folder)
 // Ends a copy cleanly (stdin closed) or as a crash (SIGKILL, its lock file left behind).
 bool endCopy(QProcess &copy, bool crash)
 {
-    if (crash)
-        copy.kill();
-    else
-        copy.closeWriteChannel();
+    crash ? copy.kill() : copy.closeWriteChannel();
     return copy.waitForFinished(10000)
            && copy.exitStatus() == (crash ? QProcess::CrashExit : QProcess::NormalExit);
 }

@@ -109,18 +109,18 @@ private slots:
         QTest::addColumn<Rect>("neighbour");
         QTest::addColumn<Point>("landing");
         QTest::addColumn<Point>("expected");
+        const auto row = [](const char *name, Rect neighbour, Point landing, Point expected) {
+            QTest::newRow(name) << neighbour << landing << expected;
+        };
         // The dragged window is 494 x 200: at left 506 it is flush with the area's right edge.
-        QTest::newRow("exactly the snap width from the edge stays")
-            << Rect{900, 700, 950, 750} << Point{10, 150} << Point{10, 150};
-        QTest::newRow("a window beats the work area")
-            << Rect{300, 100, 503, 200} << Point{506, 150} << Point{503, 150};
-        QTest::newRow("near the area's right and bottom edges")
-            << Rect{900, 20, 950, 60} << Point{497, 607} << Point{506, 600};
+        row("the snap width from the edge stays", {900, 700, 950, 750}, {10, 150}, {10, 150});
+        row("a window beats the work area", {300, 100, 503, 200}, {506, 150}, {503, 150});
+        row("near the area's right and bottom edges", {900, 20, 950, 60}, {497, 607}, {506, 600});
         // Edges line up across a gap narrower than the reach, not only side by side.
-        QTest::newRow("just below a window snaps sideways too")
-            << Rect{300, 100, 500, 145} << Point{304, 150} << Point{300, 145};
-        QTest::newRow("left of a window's right edge, beyond the reach, stays")
-            << Rect{300, 100, 400, 145} << Point{411, 150} << Point{411, 150};
+        row("just below a window snaps sideways too", {300, 100, 500, 145}, {304, 150}, {300, 145});
+        row("just above a window too", {300, 355, 500, 400}, {304, 150}, {300, 155});
+        row("above, beyond the reach, stays", {300, 360, 500, 400}, {304, 150}, {304, 150});
+        row("beyond the reach of a right edge stays", {300, 100, 400, 145}, {411, 150}, {411, 150});
     }
     void snapping()
     {
@@ -152,30 +152,25 @@ private slots:
     void glueing_data()
     {
         QTest::addColumn<Rect>("companion"); // beside Main at {100, 100, 300, 300}
-        QTest::addColumn<Rect>("dragged");   // once Main is dragged 5 right and 7 down
-        const Rect right{300, 120, 400, 220};
-        QTest::newRow("touching its right edge") << right << right.offset(5, 7);
-        QTest::newRow("touching its bottom edge")
-            << Rect{150, 300, 250, 400} << Rect{155, 307, 255, 407};
-        QTest::newRow("overlapping, top edges in line")
-            << Rect{250, 100, 400, 150} << Rect{255, 107, 405, 157};
-        QTest::newRow("near the area's top, it pulls the group up")
-            << Rect{150, 0, 250, 100} << Rect{155, 0, 255, 100};
-        QTest::newRow("a pixel away stays") << Rect{301, 120, 400, 220} << Rect{301, 120, 400, 220};
-        QTest::newRow("edge in line, but far below stays")
-            << Rect{300, 400, 400, 500} << Rect{300, 400, 400, 500};
+        QTest::addColumn<QPoint>("moved");   // once Main is dragged 5 right and 7 down
+        QTest::newRow("touching its right edge") << Rect{300, 120, 400, 220} << QPoint(5, 7);
+        QTest::newRow("touching its bottom edge") << Rect{150, 300, 250, 400} << QPoint(5, 7);
+        QTest::newRow("overlapping, top edges in line") << Rect{250, 100, 400, 150} << QPoint(5, 7);
+        QTest::newRow("near the area's top, held there") << Rect{150, 0, 250, 100} << QPoint(5, 0);
+        QTest::newRow("a pixel away stays") << Rect{301, 120, 400, 220} << QPoint();
+        QTest::newRow("edge in line, but far below stays") << Rect{300, 400, 400, 500} << QPoint();
     }
     void glueing()
     {
         QFETCH(Rect, companion);
-        QFETCH(Rect, dragged);
+        QFETCH(QPoint, moved);
         Desk desk;
         desk.add(Main, {100, 100, 300, 300});
         desk.add(A, companion, Main);
-        QCOMPARE(desk.dock.isGlued(A), dragged != companion);
+        QCOMPARE(desk.dock.isGlued(A), !moved.isNull());
         QVERIFY(!desk.dock.addWindow(A, Main) && !desk.dock.addWindow(9, Main));
         desk.drag(Main, {150, 150}, {155, 157});
-        QCOMPARE(desk.ws.windows[A], dragged);
+        QCOMPARE(desk.ws.windows[A], companion.offset(moved.x(), moved.y()));
         // The parent gone, the companion is glued to nothing.
         QVERIFY(desk.dock.removeWindow(Main) && !desk.dock.removeWindow(Main));
         QVERIFY(!desk.dock.isGlued(A) && desk.dock.parentOf(A) == 0);
@@ -291,8 +286,7 @@ private slots:
         QTest::addColumn<int>("surface");
         QTest::addColumn<Qt::MouseButton>("button");
         QTest::addColumn<bool>("docked");
-        QTest::newRow("window surface, left button")
-            << int(WindowSurface) << Qt::LeftButton << true;
+        QTest::newRow("surface, left button") << int(WindowSurface) << Qt::LeftButton << true;
         QTest::newRow("listed frame, right button") << int(ListedFrame) << Qt::RightButton << true;
         QTest::newRow("label in the frame: no drag") << int(LabelInFrame) << Qt::LeftButton << true;
         QTest::newRow("undocked window: no snap") << int(ListedFrame) << Qt::LeftButton << false;
@@ -367,6 +361,18 @@ private slots:
         QCOMPARE(window.closeEvents, closing ? 1 : 0);
         QCOMPARE(window.isVisible(), !closing || !acceptClose);
         QCOMPARE(window.isMinimized(), target.contains(QLatin1String("Minimize")));
+    }
+
+    // A bar's button lights up under the pointer, and sinks while pressed.
+    void titleBarButtonsLightUp()
+    {
+        FramedWindow window;
+        auto *button = window.findChild<QAbstractButton *>(QStringLiteral("titleBarCloseButton"));
+        const QImage plain = button->grab().toImage();
+        button->setAttribute(Qt::WA_UnderMouse);
+        const QImage lit = button->grab().toImage();
+        button->setDown(true);
+        QVERIFY(lit != plain && button->grab().toImage() != lit);
     }
 };
 

@@ -121,7 +121,6 @@ private slots:
     {
         delete window.data();
         host.reset();
-        setSystemFrames(false);
         QLocale::setDefault(QLocale::c());
     }
 
