@@ -32,10 +32,7 @@ namespace {
 
 // Keeps the objects it watches from being deleted, as a window stuck in its close would.
 struct DeletionEater : QObject {
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        return event->type() == QEvent::DeferredDelete;
-    }
+    bool eventFilter(QObject *, QEvent *e) override { return e->type() == QEvent::DeferredDelete; }
 };
 
 // The companions with a box, in the order "Show All" ticks them.

@@ -167,18 +167,17 @@ private slots:
                                 << QString::fromLatin1(digits) << trigger
                                 << QString::fromLatin1(expected);
         };
-        const CompanionEntry *toDecimal = ::toDecimal(), *otherBase = ::otherBase();
-        row("to decimal: binary by button", toDecimal, "0", "1010", ByButton, "10");
-        row("to decimal: octal by Enter", toDecimal, "1", "777", EnterInNumber, "511");
-        row("to decimal: hexadecimal fF", toDecimal, "2", "fF", ByButton, "255");
-        row("to decimal: hexadecimal 1G clears the result", toDecimal, "2", "1G", ByButton, "");
-        row("to decimal: empty number keeps the result", toDecimal, "0", "", EnterInNumber, "1");
-        row("other base: base 16 by Enter", otherBase, "16", "255", EnterInNumber, "FF");
-        row("other base: base 255 writes digits above 21 in figures", otherBase, "255", "1439",
+        row("to decimal: binary by button", toDecimal(), "0", "1010", ByButton, "10");
+        row("to decimal: octal by Enter", toDecimal(), "1", "777", EnterInNumber, "511");
+        row("to decimal: hexadecimal fF", toDecimal(), "2", "fF", ByButton, "255");
+        row("to decimal: hexadecimal 1G clears the result", toDecimal(), "2", "1G", ByButton, "");
+        row("to decimal: empty number keeps the result", toDecimal(), "0", "", EnterInNumber, "1");
+        row("other base: base 16 by Enter", otherBase(), "16", "255", EnterInNumber, "FF");
+        row("other base: base 255 writes digits above 21 in figures", otherBase(), "255", "1439",
             ByButton, "5164");
-        row("other base: base 256 clears the result", otherBase, "256", "5", ByButton, "");
-        row("other base: Enter in the base field does nothing", otherBase, "2", "10", EnterInFirst,
-            "1");
+        row("other base: base 256 clears the result", otherBase(), "256", "5", ByButton, "");
+        row("other base: Enter in the base field does nothing", otherBase(), "2", "10",
+            EnterInFirst, "1");
     }
     void converts()
     {
