@@ -17,7 +17,9 @@ bool isDigitOf(char c, int base)
     return base == 16 && ((c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'));
 }
 
-std::optional<std::string> radixToDecimal(std::string_view digits, int base)
+} // namespace
+
+std::optional<std::string> radixToDecimal(std::string_view digits, std::uint8_t base)
 {
     if (digits.size() > maxInputLength)
         return std::nullopt;
@@ -43,8 +45,6 @@ std::optional<std::string> radixToDecimal(std::string_view digits, int base)
     mpz_clear(value);
     return result;
 }
-
-} // namespace
 
 std::optional<std::string> binaryToDecimal(std::string_view digits)
 {

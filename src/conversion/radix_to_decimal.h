@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,5 +14,7 @@ namespace radixon {
 std::optional<std::string> binaryToDecimal(std::string_view digits);
 std::optional<std::string> octalToDecimal(std::string_view digits);
 std::optional<std::string> hexadecimalToDecimal(std::string_view digits);
+// The same for base 2, 8 or 16.
+std::optional<std::string> radixToDecimal(std::string_view digits, std::uint8_t base);
 
 } // namespace radixon

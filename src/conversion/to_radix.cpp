@@ -91,6 +91,20 @@ std::size_t figureCount(unsigned digit)
     return digit < firstFigureDigit ? 1 : digit < 100 ? 2 : 3;
 }
 
+// Writes one digit's figureCount(digit) characters; returns the end of them.
+char *writeDigit(char *out, unsigned digit)
+{
+    if (digit < firstFigureDigit) {
+        *out++ = letterDigits[digit];
+    } else {
+        if (digit >= 100)
+            *out++ = static_cast<char>('0' + digit / 100);
+        *out++ = static_cast<char>('0' + digit / 10 % 10);
+        *out++ = static_cast<char>('0' + digit % 10);
+    }
+    return out;
+}
+
 // `Base` is either `unsigned` or a std::integral_constant, which lets the
 // compiler turn the divisions of a common base into multiplications.
 template <typename Base>
@@ -128,21 +142,19 @@ std::string anyBaseDigits(Uint128 value, unsigned base)
         length += figureCount(digits[i]);
     std::string text(length, '0');
     char *out = text.data();
-    for (std::size_t i = count; i-- > 0;) {
-        const unsigned digit = digits[i];
-        if (digit < firstFigureDigit) {
-            *out++ = letterDigits[digit];
-        } else {
-            if (digit >= 100)
-                *out++ = static_cast<char>('0' + digit / 100);
-            *out++ = static_cast<char>('0' + digit / 10 % 10);
-            *out++ = static_cast<char>('0' + digit % 10);
-        }
-    }
+    for (std::size_t i = count; i-- > 0;)
+        out = writeDigit(out, digits[i]);
     return text;
 }
 
 } // namespace
+
+std::string radixDigit(std::uint8_t digit)
+{
+    std::string text(figureCount(digit), '0');
+    writeDigit(text.data(), digit);
+    return text;
+}
 
 std::optional<std::string> toRadix(const Decimal &value, std::uint8_t base)
 {

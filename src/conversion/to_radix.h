@@ -14,4 +14,7 @@ namespace radixon {
 // no separator. Fails for a negative value and for base 0 or 1.
 std::optional<std::string> toRadix(const Decimal &value, std::uint8_t base);
 
+// One digit value as toRadix writes it.
+std::string radixDigit(std::uint8_t digit);
+
 } // namespace radixon

@@ -1,5 +1,6 @@
 #include "conversion/radix_to_decimal.h"
 #include "conversion/to_radix.h"
+#include "conversion/working.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -37,13 +38,6 @@ QByteArray shown(const std::optional<T> &value)
     return value ? shown(*value) : QByteArray();
 }
 
-std::optional<std::string> toDecimal(int base, const std::string &digits)
-{
-    return base == 2   ? binaryToDecimal(digits)
-           : base == 8 ? octalToDecimal(digits)
-                       : hexadecimalToDecimal(digits);
-}
-
 QByteArray run(const Case &c)
 {
     const std::string in = c.input.toStdString(), argument = c.argument.toStdString();
@@ -56,7 +50,7 @@ QByteArray run(const Case &c)
     case ToRadix:
         return shown(toRadix(parseDecimal(in, ".").value(), base));
     default:
-        return shown(toDecimal(base, in));
+        return shown(radixToDecimal(in, base));
     }
 }
 
@@ -147,9 +141,95 @@ private slots:
             const mpz_class whole(shown(*value).split('.').first().toStdString());
             const int base = random.bounded(2, 23), powerOfTwo = powersOfTwo[i % 3];
             QCOMPARE(shown(toRadix(*value, std::uint8_t(base))), shown(whole.get_str(-base)));
-            QCOMPARE(shown(toDecimal(powerOfTwo, whole.get_str(powerOfTwo))),
+            QCOMPARE(shown(radixToDecimal(whole.get_str(powerOfTwo), std::uint8_t(powerOfTwo))),
                      shown(whole.get_str()));
         }
+    }
+
+    // Every division row is number = quotient × base + remainder, the remainders read
+    // upwards are the engine's digits; the terms of a positional sum add up to its value.
+    void workingMatchesGmp()
+    {
+        QRandomGenerator random(104729);
+        for (int i = 0; i < 10000; ++i) {
+            const Decimal value{random.generate(), random.generate(), random.generate() >> (i % 32),
+                                std::uint8_t(random.bounded(i % 2 ? 29 : 1)), false};
+            const auto base = std::uint8_t(random.bounded(2, 256));
+            const DivisionWorking division = DivisionWorking::of(value, base).value();
+            mpz_class number(shown(value).split('.').first().toStdString()), quotient;
+            std::string upwards;
+            for (std::size_t row = 0; row < division.rowCount(); ++row) {
+                const DivisionRow step = division.row(row);
+                QCOMPARE(step.number, number.get_str());
+                quotient = number / base;
+                QVERIFY(step.quotient == quotient.get_str() && step.remainder < base);
+                QCOMPARE(quotient * base + step.remainder, number);
+                upwards.insert(0, step.digit);
+                number = quotient;
+            }
+            QVERIFY(number == 0 && upwards == division.result());
+            QCOMPARE(shown(division.result()), shown(toRadix(value, base)));
+
+            const std::uint8_t powerOfTwo = i % 3 == 0 ? 2 : i % 3 == 1 ? 8 : 16;
+            QByteArray digits = QByteArray::number(random.bounded(3), powerOfTwo);
+            for (int n = random.bounded(60); n > 0; --n)
+                digits += QByteArray::number(random.bounded(powerOfTwo), powerOfTwo);
+            const PositionalWorking positional =
+                PositionalWorking::of((i % 5 ? digits : digits.toUpper()).toStdString(), powerOfTwo)
+                    .value();
+            mpz_class sum, weight;
+            for (std::size_t row = 0, count = positional.rowCount(); row < count; ++row) {
+                mpz_ui_pow_ui(weight.get_mpz_t(), powerOfTwo, count - 1 - row);
+                const unsigned value = QByteArray(1, digits[int(row)]).toUInt(nullptr, 16);
+                QVERIFY(positional.value(row) == value
+                        && positional.weight(row) == weight.get_str());
+                QCOMPARE(positional.term(row), mpz_class(weight * value).get_str());
+                sum += weight * value;
+            }
+            QCOMPARE(positional.sum(), sum.get_str());
+            const std::string term = positional.term(0);
+            const NumberInBrief brief = positional.termInBrief(0, 12);
+            QCOMPARE(brief.length, term.size());
+            QCOMPARE(brief.first + brief.last,
+                     term.size() <= 12 ? term : term.substr(0, 6) + term.substr(term.size() - 6));
+            QCOMPARE(sum, mpz_class(digits.toStdString(), powerOfTwo));
+        }
+    }
+
+    // The cases a learner meets first, and numbers too long for a cell.
+    void workingExamples()
+    {
+        // Rows as number:quotient:remainder:digit, then groups as bits:digit.
+        const auto rows = [](const DivisionWorking &working) {
+            QStringList all;
+            for (std::size_t i = 0; i < working.rowCount(); ++i) {
+                const DivisionRow r = working.row(i);
+                all << QString::fromStdString(r.number + ':' + r.quotient + ':'
+                                              + std::to_string(r.remainder) + ':' + r.digit);
+            }
+            for (const BinaryGroup &group : working.binaryGroups())
+                all << QString::fromStdString(group.bits + ':' + group.digit);
+            return all.join(u' ');
+        };
+        const auto division = [&](std::uint64_t value, std::uint8_t base) {
+            return rows(DivisionWorking::of(decimalFromInteger(value), base).value());
+        };
+        QCOMPARE(division(0, 2), u"0:0:0:0");
+        QCOMPARE(division(123, 60), u"123:2:3:3 2:0:2:2");
+        QCOMPARE(division(254, 255), u"254:0:254:254");
+        QCOMPARE(division(2024, 16), u"2024:126:8:8 126:7:14:E 7:0:7:7 0111:7 1110:E 1000:8");
+        QCOMPARE(division(8, 8), u"8:1:0:0 1:0:1:1 001:1 000:0");
+        QVERIFY(!DivisionWorking::of(decimalFromInteger(1, true), 2));
+        QVERIFY(!PositionalWorking::of("2", 2) && !PositionalWorking::of("1", 10));
+        const PositionalWorking leading = PositionalWorking::of("00F", 16).value();
+        QVERIFY(leading.term(0) == "0" && leading.term(1) == "0" && leading.term(2) == "15");
+        // 16^16 = 2^64 has 20 digits.
+        const PositionalWorking power =
+            PositionalWorking::of("1" + std::string(16, '0'), 16).value();
+        QCOMPARE(power.weightInBrief(0, 20).first, "18446744073709551616");
+        const NumberInBrief brief = power.weightInBrief(0, 19);
+        QVERIFY(brief.first == "184467" && brief.last == "551616" && brief.length == 20);
+        QCOMPARE(power.weightInBrief(16, 1).first, "1");
     }
 };
 

@@ -1,0 +1,153 @@
+#include "conversion/working.h"
+
+#include "conversion/radix_to_decimal.h"
+#include "conversion/to_radix.h"
+
+#include <gmpxx.h>
+
+namespace radixon {
+
+namespace {
+
+mpz_class wholePartOf(const Decimal &value)
+{
+    mpz_class mantissa = value.hi;
+    mantissa <<= 32;
+    mantissa += value.mid;
+    mantissa <<= 32;
+    mantissa += value.lo;
+    mpz_class scale;
+    mpz_ui_pow_ui(scale.get_mpz_t(), 10, value.scale);
+    return mantissa / scale;
+}
+
+// The positional bases are powers of two, so a weight is a shift.
+mpz_class shifted(unsigned value, std::size_t bits)
+{
+    mpz_class result = value;
+    result <<= bits;
+    return result;
+}
+
+unsigned bitsPerDigitOf(std::uint8_t base) { return base == 2 ? 1 : base == 8 ? 3 : 4; }
+
+// Exact decimal length without writing the number out: sizeinbase may say one more.
+std::size_t decimalLength(const mpz_class &number)
+{
+    std::size_t length = mpz_sizeinbase(number.get_mpz_t(), 10);
+    if (length > 1) {
+        mpz_class lowest;
+        mpz_ui_pow_ui(lowest.get_mpz_t(), 10, length - 1);
+        if (number < lowest)
+            --length;
+    }
+    return length;
+}
+
+NumberInBrief inBrief(const mpz_class &number, std::size_t maxLength)
+{
+    const std::size_t length = decimalLength(number);
+    if (length <= maxLength)
+        return {number.get_str(), {}, length};
+    const std::size_t kept = PositionalWorking::briefDigits;
+    mpz_class power, part;
+    mpz_ui_pow_ui(power.get_mpz_t(), 10, length - kept);
+    part = number / power;
+    std::string first = part.get_str();
+    mpz_ui_pow_ui(power.get_mpz_t(), 10, kept);
+    part = number % power;
+    std::string last = part.get_str();
+    last.insert(0, kept - last.size(), '0');
+    return {std::move(first), std::move(last), length};
+}
+
+} // namespace
+
+std::optional<DivisionWorking> DivisionWorking::of(const Decimal &value, std::uint8_t base)
+{
+    if (!toRadix(value, base))
+        return std::nullopt;
+    return DivisionWorking(value, base);
+}
+
+DivisionWorking::DivisionWorking(const Decimal &value, std::uint8_t base)
+    : m_value(value), m_base(base)
+{
+    mpz_class number = wholePartOf(value);
+    do {
+        number /= base;
+        ++m_rowCount;
+    } while (number != 0);
+}
+
+DivisionRow DivisionWorking::row(std::size_t index) const
+{
+    mpz_class divisor;
+    mpz_ui_pow_ui(divisor.get_mpz_t(), m_base, index);
+    const mpz_class number = wholePartOf(m_value) / divisor;
+    const mpz_class quotient = number / m_base;
+    const auto remainder = static_cast<unsigned>(mpz_fdiv_ui(number.get_mpz_t(), m_base));
+    return {number.get_str(), quotient.get_str(), remainder,
+            radixDigit(static_cast<std::uint8_t>(remainder))};
+}
+
+std::string DivisionWorking::result() const { return *toRadix(m_value, m_base); }
+
+std::vector<BinaryGroup> DivisionWorking::binaryGroups() const
+{
+    if (m_base != 8 && m_base != 16)
+        return {};
+    const unsigned width = bitsPerDigitOf(m_base);
+    std::string bits = *toRadix(m_value, 2);
+    bits.insert(0, (width - bits.size() % width) % width, '0');
+    std::vector<BinaryGroup> groups;
+    for (std::size_t at = 0; at < bits.size(); at += width) {
+        const std::string group = bits.substr(at, width);
+        const auto value = static_cast<std::uint8_t>(std::stoul(group, nullptr, 2));
+        groups.push_back({group, radixDigit(value).front()});
+    }
+    return groups;
+}
+
+std::optional<PositionalWorking> PositionalWorking::of(std::string_view digits, std::uint8_t base)
+{
+    if (base != 2 && base != 8 && base != 16)
+        return std::nullopt;
+    if (!radixToDecimal(digits, base))
+        return std::nullopt;
+    return PositionalWorking(std::string(digits), base);
+}
+
+PositionalWorking::PositionalWorking(std::string digits, std::uint8_t base)
+    : m_digits(std::move(digits)), m_base(base), m_bitsPerDigit(bitsPerDigitOf(base))
+{}
+
+unsigned PositionalWorking::value(std::size_t row) const
+{
+    const char c = m_digits[row];
+    return c <= '9' ? unsigned(c - '0') : unsigned((c | 0x20) - 'a' + 10);
+}
+
+std::string PositionalWorking::weight(std::size_t row) const
+{
+    return shifted(1, exponent(row)).get_str();
+}
+
+std::string PositionalWorking::term(std::size_t row) const
+{
+    return shifted(value(row), exponent(row)).get_str();
+}
+
+NumberInBrief PositionalWorking::weightInBrief(std::size_t row, std::size_t maxLength) const
+{
+    return inBrief(shifted(1, exponent(row)), maxLength);
+}
+
+NumberInBrief PositionalWorking::termInBrief(std::size_t row, std::size_t maxLength) const
+{
+    return inBrief(shifted(value(row), exponent(row)), maxLength);
+}
+
+std::string PositionalWorking::sum() const { return *radixToDecimal(m_digits, m_base); }
+
+} // namespace radixon
