@@ -9,6 +9,7 @@
 #include "windows/other_base/other_base_names.h"
 #include "windows/temporary_list/temporary_list_names.h"
 #include "windows/to_decimal/to_decimal_names.h"
+#include "windows/working/working_names.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -69,6 +70,52 @@ void fill(QWidget *main)
     type(toDecimal, to_decimal::name::numberField, "FF");
 }
 
+// The working of one calculation in each converting window, each opened by F2 there.
+struct WorkingPicture {
+    const char *stem;
+    const char *asker;
+    const char *field;   // where the number is typed and F2 pressed
+    const char *systems; // the list to choose from, or the base field
+    const char *system;  // the index in the list, or the base
+    const char *number;
+};
+const WorkingPicture workings[] = {
+    {"working-255-binary", main_window::name::window, main_window::name::numberField,
+     main_window::name::systemList, "0", "255"},
+    {"working-2024-hexadecimal", main_window::name::window, main_window::name::numberField,
+     main_window::name::systemList, "2", "2024"},
+    {"working-ff-to-decimal", to_decimal::name::window, to_decimal::name::numberField,
+     to_decimal::name::systemList, "2", "FF"},
+    {"working-123-base-60", other_base::name::window, other_base::name::numberField,
+     other_base::name::baseField, "60", "123"},
+};
+
+bool takeWorkings(const QString &language, const PictureTaker &take)
+{
+    for (const WorkingPicture &picture : workings) {
+        QWidget *asker = window(picture.asker);
+        if (auto *systems = control<QComboBox>(asker, picture.systems))
+            systems->setCurrentIndex(QByteArray(picture.system).toInt());
+        else
+            control<QLineEdit>(asker, picture.systems)->setText(QLatin1String(picture.system));
+        type(asker, picture.field, picture.number);
+        QTest::keyClick(control<QWidget>(asker, picture.field), Qt::Key_F2);
+        QWidget *working = nullptr;
+        if (!QTest::qWaitFor([&working] {
+                working = window(working::name::window);
+                return working && !isEffectRunning(working);
+            }))
+            return false;
+        working->activateWindow();
+        if (!QTest::qWaitFor([working] { return working->isActiveWindow(); }))
+            return false;
+        QApplication::processEvents(); // the new working laid out, though it was active already
+        take(working, QStringLiteral("%1-%2.png").arg(QLatin1String(picture.stem), language));
+    }
+    qobject_cast<CompanionWindow *>(window(working::name::window))->unload();
+    return true;
+}
+
 bool noCompanionLeft()
 {
     const QWidgetList all = QApplication::topLevelWidgets();
@@ -106,6 +153,8 @@ bool showEveryWindow(MainWindow &main, const PictureTaker &take)
             take(shown,
                  QStringLiteral("%1-%2.png").arg(QLatin1String(stem), QLatin1String(language)));
         }
+        if (!takeWorkings(QLatin1String(language), take))
+            return false;
         control<QCheckBox>(&main, main_window::name::showAllBox)->setChecked(false);
         if (auto *about = qobject_cast<CompanionWindow *>(window(about::name::window)))
             about->unload();

@@ -355,4 +355,82 @@ It comes without any warranty; you use it at your own risk.</source>
         <translation>Δεκαεξαδικό</translation>
     </message>
 </context>
+<context>
+    <name>WorkingOffer</name>
+    <message>
+        <source>Show The Working</source>
+        <translation>Εμφάνιση Βημάτων</translation>
+    </message>
+    <message>
+        <source>F2: Show The Working</source>
+        <translation>F2: Εμφάνιση Βημάτων</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingWindow</name>
+    <message>
+        <source>RX Working:</source>
+        <translation>RX Βήματα:</translation>
+    </message>
+    <message>
+        <source>Through binary</source>
+        <translation>Μέσω του δυαδικού</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Αντιγραφή</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Αριθμός</translation>
+    </message>
+    <message>
+        <source>Quotient</source>
+        <translation>Πηλίκο</translation>
+    </message>
+    <message>
+        <source>Remainder</source>
+        <translation>Υπόλοιπο</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Ψηφίο</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Τιμή</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Θέση</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Βάρος</translation>
+    </message>
+    <message>
+        <source>Value × Weight</source>
+        <translation>Τιμή × Βάρος</translation>
+    </message>
+    <message>
+        <source>Calculate first</source>
+        <translation>Κάντε πρώτα έναν υπολογισμό</translation>
+    </message>
+    <message>
+        <source>Read the remainders from the last to the first: </source>
+        <translation>Διαβάζουμε τα υπόλοιπα από το τελευταίο προς το πρώτο: </translation>
+    </message>
+    <message>
+        <source>Sum</source>
+        <translation>Άθροισμα</translation>
+    </message>
+    <message>
+        <source>%1…%2 (%3 digits)</source>
+        <translation>%1…%2 (%3 ψηφία)</translation>
+    </message>
+    <message>
+        <source>The working is too long to copy</source>
+        <translation>Τα βήματα είναι πολύ μεγάλα για αντιγραφή</translation>
+    </message>
+</context>
 </TS>

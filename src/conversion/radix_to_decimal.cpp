@@ -2,6 +2,7 @@
 
 #include <gmp.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace radixon {
@@ -19,14 +20,17 @@ bool isDigitOf(char c, int base)
 
 } // namespace
 
+bool isRadixText(std::string_view digits, std::uint8_t base)
+{
+    return digits.size() <= maxInputLength
+           && std::all_of(digits.begin(), digits.end(),
+                          [base](char c) { return isDigitOf(c, base); });
+}
+
 std::optional<std::string> radixToDecimal(std::string_view digits, std::uint8_t base)
 {
-    if (digits.size() > maxInputLength)
+    if (!isRadixText(digits, base))
         return std::nullopt;
-    for (const char c : digits) {
-        if (!isDigitOf(c, base))
-            return std::nullopt;
-    }
     if (digits.empty())
         return std::string("0");
 

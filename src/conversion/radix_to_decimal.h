@@ -14,6 +14,8 @@ namespace radixon {
 std::optional<std::string> binaryToDecimal(std::string_view digits);
 std::optional<std::string> octalToDecimal(std::string_view digits);
 std::optional<std::string> hexadecimalToDecimal(std::string_view digits);
+// Whether the conversion of `digits` to decimal succeeds, without converting them.
+bool isRadixText(std::string_view digits, std::uint8_t base);
 // The same for base 2, 8 or 16.
 std::optional<std::string> radixToDecimal(std::string_view digits, std::uint8_t base);
 

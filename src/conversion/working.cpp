@@ -113,7 +113,7 @@ std::optional<PositionalWorking> PositionalWorking::of(std::string_view digits, 
 {
     if (base != 2 && base != 8 && base != 16)
         return std::nullopt;
-    if (!radixToDecimal(digits, base))
+    if (!isRadixText(digits, base))
         return std::nullopt;
     return PositionalWorking(std::string(digits), base);
 }

@@ -11,6 +11,8 @@
 #include "windows/temporary_list/temporary_list_window.h"
 #include "windows/to_decimal/to_decimal_names.h"
 #include "windows/to_decimal/to_decimal_window.h"
+#include "windows/working/working_names.h"
+#include "windows/working/working_window.h"
 
 #include <algorithm>
 
@@ -35,7 +37,7 @@ constexpr const QMetaObject *classOf = &Window::staticMetaObject;
 namespace name = main_window::name;
 
 // The main window's own controls take the tab positions in between (main_window.cpp).
-const std::array<CompanionEntry, 5> companionList{{
+const std::array<CompanionEntry, 6> companionList{{
     {classOf<TemporaryListWindow>, temporary_list::name::window, &make<TemporaryListWindow>,
      name::temporaryListBox, QT_TRANSLATE_NOOP("MainWindow", "Temporary List"), 210, 2310, red, 4},
     {classOf<ToDecimalWindow>, to_decimal::name::window, &make<ToDecimalWindow>, name::toDecimalBox,
@@ -45,6 +47,8 @@ const std::array<CompanionEntry, 5> companionList{{
     {classOf<ListsWindow>, lists::name::window, &make<ListsWindow>, name::listsBox,
      QT_TRANSLATE_NOOP("MainWindow", "Show Lists"), 840, 2310, blue, 6},
     {classOf<AboutWindow>, about::name::window, &make<AboutWindow>, nullptr, nullptr, 0, 0, 0, 0},
+    {classOf<WorkingWindow>, working::name::window, &make<WorkingWindow>, nullptr, nullptr, 0, 0, 0,
+     0},
 }};
 
 const CompanionEntry &companionEntry(const QMetaObject &window)

@@ -17,7 +17,8 @@ struct CompanionEntry {
     const QMetaObject *window;                       // the window's class
     const char *windowName;                          // its object name
     CompanionWindow *(*create)(CompanionHost &host); // a new window, not yet loaded
-    // Its box in the options panel; none for About, which the picture opens.
+    // Its box in the options panel; none for About, which the picture opens, or the
+    // working, which the converting windows open.
     const char *boxName;
     const char *boxCaption; // a source text of the main window's catalogue context
     int boxTop;             // twips, in the options panel
@@ -28,7 +29,7 @@ struct CompanionEntry {
 
 // Every companion window, each once, in the order "Show All" opens the ones with a
 // box. A new window is its folder under windows/ and its row here.
-extern const std::array<CompanionEntry, 5> companionList;
+extern const std::array<CompanionEntry, 6> companionList;
 
 // The row of a window class, which must have one.
 const CompanionEntry &companionEntry(const QMetaObject &window);

@@ -15,6 +15,7 @@
 #include "windows/common/number_text.h"
 #include "windows/lists/lists_window.h"
 #include "windows/temporary_list/temporary_list_window.h"
+#include "windows/working/working_window.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -96,6 +97,9 @@ void MainWindow::createControls()
     m_previewField->setPalette(preview);
     m_aboutPicture->setPixmap(programIcon(32));
     m_aboutPicture->installEventFilter(this);
+    m_workingOffer =
+        new WorkingOffer(*this, m_resultField, {m_systemList, m_numberField, m_previewField},
+                         WorkingOffer::Shortcut::ThroughBinary);
 
     createOptionsPanel();
 }
@@ -202,10 +206,12 @@ void MainWindow::calculate()
     if (!input.isEmpty()) {
         // A failed conversion clears the result rather than leave one that belongs to
         // another number.
-        const std::optional<QString> digits = decimalTextToRadix(input, selectedBase());
-        m_resultField->setText(digits.value_or(QString()));
-        if (digits)
+        const std::optional<DivisionWorking> working = decimalTextWorking(input, selectedBase());
+        m_resultField->setText(working ? QString::fromStdString(working->result()) : QString());
+        if (working) {
+            m_workingOffer->setWorking(*working);
             appendResultLine();
+        }
     }
     focusEntry();
 }
@@ -259,6 +265,13 @@ TemporaryListWindow &MainWindow::temporaryList()
     return *m_companions.show<TemporaryListWindow>();
 }
 
+void MainWindow::showWorking(WorkingOffer &offer)
+{
+    auto *working = m_companions.show<WorkingWindow>();
+    working->follow(offer);
+    working->raise();
+}
+
 void MainWindow::updatePreview() { m_previewField->setText(previewLine(m_numberField->text())); }
 
 void MainWindow::showOptionsPanel(bool open)
@@ -270,6 +283,8 @@ void MainWindow::showOptionsPanel(bool open)
 void MainWindow::applyOnTop(bool onTop)
 {
     setAlwaysOnTop(this, onTop);
+    if (CompanionWindow *working = m_companions.loaded(companionEntry<WorkingWindow>()))
+        setAlwaysOnTop(working, onTop);
     focusEntry();
 }
 
@@ -282,6 +297,7 @@ void MainWindow::switchLanguage(bool ticked)
 void MainWindow::applyLanguage()
 {
     applyTexts(this, main_window::context, main_window::texts, language());
+    m_workingOffer->setLanguage(language());
     std::vector<TextRow> boxCaptions;
     for (const CompanionEntry &entry : companionList) {
         if (entry.boxName)

@@ -50,6 +50,7 @@ public:
     Dialogs &dialogs() override { return m_dialogs; }
     void companionUnloading(const CompanionWindow &window) override;
     void appendToTemporaryList(const QString &line) override;
+    void showWorking(WorkingOffer &offer) override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -99,6 +100,7 @@ private:
     QPushButton *m_calculateButton = nullptr;
     QLabel *m_aboutPicture = nullptr;
     QCheckBox *m_optionsBox = nullptr;
+    WorkingOffer *m_workingOffer = nullptr;
 
     QGroupBox *m_optionsPanel = nullptr;
     // By row of the companion list; none for About.

@@ -9,6 +9,7 @@
 #include "windows/other_base/other_base_names.h"
 #include "windows/temporary_list/temporary_list_names.h"
 #include "windows/to_decimal/to_decimal_names.h"
+#include "windows/working/working_names.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -17,7 +18,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRegularExpression>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -25,6 +28,7 @@
 #include <optional>
 
 using namespace radixon;
+using namespace Qt::StringLiterals;
 using test::companionWindows;
 using test::openWindow;
 
@@ -292,7 +296,8 @@ private slots:
                 && drawn.save(saved))
                 faults << QStringLiteral("drawn otherwise: ") + saved;
             for (const QAbstractButton *button : shown->findChildren<QAbstractButton *>()) {
-                if (button->text().isEmpty() && button->accessibleName().isEmpty())
+                if (button->isVisibleTo(shown) && button->text().isEmpty()
+                    && button->accessibleName().isEmpty())
                     faults << button->objectName();
             }
             const char *close = picture.contains(QLatin1String("greek")) ? "Κλείσιμο" : "Close";
@@ -315,7 +320,8 @@ private slots:
         box(main_window::name::optionsBox)->setChecked(true);
         box(main_window::name::showAllBox)->setChecked(true);
         QTest::mouseClick(picture(), Qt::LeftButton);
-        QTRY_COMPARE(companionWindows().size(), 5);
+        QTest::keyClick(field(main_window::name::numberField), Qt::Key_F2);
+        QTRY_COMPARE(companionWindows().size(), 6);
         QStringList untranslated;
         for (QWidget *shown : QApplication::topLevelWidgets()) {
             QWidgetList controls = shown->findChildren<QWidget *>();
@@ -436,6 +442,123 @@ private slots:
         QVERIFY(!started || started->language().code() == QLatin1String("el"));
         if (started) // the options folded away; a second window is one pixel taller
             QCOMPARE(test::clientHeight(started.get()), MainWindow::closedHeight + int(another));
+    }
+
+    // The working of the last calculation, opened by F2 in a field or by the result's menu
+    // in each converting window: beside it, docked, following its calculations and language.
+    void workingFollowsTheWindowThatAsked_data()
+    {
+        QTest::addColumn<QByteArray>("opener"); // the asking window's box; none: the main window
+        QTest::addColumn<QString>("first");     // the system's index, or the base
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<bool>("byMenu");
+        QTest::addColumn<QString>("copied");
+        const auto row = [](const char *name, const char *opener, const char *first,
+                            const char *number, bool byMenu, const QString &copied) {
+            QTest::newRow(name) << QByteArray(opener) << QString::fromLatin1(first)
+                                << QString::fromLatin1(number) << byMenu << copied;
+        };
+        const QString head = u"Number\tQuotient\tRemainder\tDigit\n"_s,
+                      upwards = u"Read the remainders from the last to the first: "_s;
+        row("main window, hexadecimal by F2", "", "2", "2024", false,
+            head + u"2024\t126\t8\t8\n126\t7\t14\tE\n7\t0\t7\t7\n"_s + upwards
+                + u"7E8\nThrough binary\n0111\t1110\t1000\n7\tE\t8\n"_s);
+        row("main window, binary by the menu", "", "0", "5", true,
+            head + u"5\t2\t1\t1\n2\t1\t0\t0\n1\t0\t1\t1\n"_s + upwards + u"101\n"_s);
+        row("to decimal by F2", main_window::name::toDecimalBox, "2", "fF", false,
+            u"Digit\tValue\tPosition\tWeight\tValue × Weight\nF\t15\t1\t16\t240\n"
+            "F\t15\t0\t1\t15\nSum: 255\n"_s);
+        row("other base 16 by the menu: no binary shortcut", main_window::name::otherBaseBox, "16",
+            "255", true, head + u"255\t15\t15\tF\n15\t0\t15\tF\n"_s + upwards + u"FF\n"_s);
+    }
+    void workingFollowsTheWindowThatAsked()
+    {
+        QFETCH(QByteArray, opener);
+        QFETCH(QString, first);
+        QFETCH(QString, number);
+        QFETCH(bool, byMenu);
+        QFETCH(QString, copied);
+        box(main_window::name::languageBox)->setChecked(false);
+        QWidget *asker = window.get();
+        if (!opener.isEmpty()) {
+            box(opener.constData())->setChecked(true);
+            QTRY_VERIFY((asker = test::companionWindows().value(0)) && !isEffectRunning(asker));
+        }
+        auto *numberField = test::control<QLineEdit>(asker, "numberField");
+        auto *resultField = test::control<QLineEdit>(asker, "resultField");
+        const auto ask = [&] {
+            if (!byMenu)
+                return QTest::keyClick(numberField, Qt::Key_F2);
+            QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5));
+            QApplication::sendEvent(resultField, &click);
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            menu->findChild<QAction *>(QStringLiteral("showWorkingAction"))->trigger();
+            menu->close();
+        };
+        ask();
+        QWidget *working = nullptr;
+        QTRY_VERIFY((working = openWindow(working::name::window)) && !isEffectRunning(working));
+        auto *line = test::control<QLabel>(working, working::name::readingLine);
+        QCOMPARE(line->text(), u"Calculate first"_s);
+        QVERIFY(!test::control(working, working::name::copyButton)->isEnabled());
+        const QRect beside = asker->frameGeometry();
+        QCOMPARE(working->frameGeometry().topLeft(), beside.topRight() + QPoint(1, 0));
+        QVERIFY(window->dock().isRegistered(working));
+        QCOMPARE(window->dock().isGlued(working), asker == window.get());
+
+        if (auto *systems = asker->findChild<QComboBox *>(QStringLiteral("systemList")))
+            systems->setCurrentIndex(first.toInt());
+        else
+            test::control<QLineEdit>(asker, "baseField")->setText(first);
+        numberField->setText(number);
+        QTest::keyClick(numberField, Qt::Key_Return);
+        ask(); // again: the same window, where it was
+        QCOMPARE(openWindow(working::name::window), working);
+        QCOMPARE(working->frameGeometry().topLeft(), beside.topRight() + QPoint(1, 0));
+        QTest::mouseClick(test::control(working, working::name::copyButton), Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), copied);
+        QVERIFY(copied.contains(line->text()));
+
+        test::clickBox(asker, "languageBox");
+        auto *table = test::control<QTableView>(working, working::name::table);
+        QCOMPARE(table->model()->headerData(1, Qt::Horizontal).toString(),
+                 QString::fromUtf8(opener == main_window::name::toDecimalBox ? "Τιμή" : "Πηλίκο"));
+        QVERIFY(line->text().startsWith(QString::fromUtf8(
+            opener == main_window::name::toDecimalBox ? "Άθροισμα: " : "Διαβάζουμε τα υπόλοιπα")));
+    }
+
+    // With no room on the right of the window that asked, the working opens on its left;
+    // the longest input shows its weights as powers and long terms in brief, and is too
+    // long to copy.
+    void workingOfTheLongestInput()
+    {
+        const QRect area = window->screen()->availableGeometry();
+        window->move(area.right() - window->frameGeometry().width() + 1, area.top() + 40);
+        box(main_window::name::toDecimalBox)->setChecked(true);
+        QWidget *toDecimal = nullptr;
+        QTRY_VERIFY((toDecimal = openWindow(to_decimal::name::window))
+                    && !isEffectRunning(toDecimal));
+        test::control<QComboBox>(toDecimal, "systemList")->setCurrentIndex(2);
+        auto *numberField = test::control<QLineEdit>(toDecimal, "numberField");
+        numberField->setText(QString(32767, u'F'));
+        QTest::keyClick(numberField, Qt::Key_Return);
+        QTest::keyClick(test::control(window.get(), main_window::name::numberField), Qt::Key_F2);
+        QWidget *working = nullptr;
+        QTRY_VERIFY((working = openWindow(working::name::window)) && !isEffectRunning(working));
+        QCOMPARE(working->frameGeometry().topRight(),
+                 window->frameGeometry().topLeft() - QPoint(1, 0));
+        QTest::keyClick(numberField, Qt::Key_F2); // now the to-decimal window's
+        const QAbstractItemModel *rows =
+            test::control<QTableView>(working, working::name::table)->model();
+        QCOMPARE(rows->rowCount(), 32767);
+        QCOMPARE(rows->index(0, 3).data().toString(), u"16^32766"_s);
+        QCOMPARE(rows->index(0, 4).data().toString(), u"235203…674240 (39456 ψηφία)"_s);
+        QCOMPARE(rows->index(32766, 4).data().toString(), u"15"_s);
+        QApplication::clipboard()->clear();
+        QTest::mouseClick(test::control(working, working::name::copyButton), Qt::LeftButton);
+        QVERIFY(QApplication::clipboard()->text().isEmpty());
+        QCOMPARE(dialogs->shown.back().text, u"Τα βήματα είναι πολύ μεγάλα για αντιγραφή"_s);
     }
 };
 

@@ -5,6 +5,7 @@
 #include "window_services/qt_magnetic_dock.h"
 #include "windows/common/companion_host.h"
 #include "windows/common/dialogs.h"
+#include "windows/common/working_offer.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -61,8 +62,9 @@ public:
     QWidget main;
     QtMagneticDock magneticDock;
     FakeDialogs fakeDialogs;
-    QStringList unloading;     // the window of every companionUnloading call, in order
-    QStringList appendedLines; // every line sent to the temporary list, in order
+    QStringList unloading;           // the window of every companionUnloading call, in order
+    QStringList appendedLines;       // every line sent to the temporary list, in order
+    QList<QWidget *> workingAskedBy; // the window of every showWorking call
 
     FakeHost()
     {
@@ -82,6 +84,7 @@ public:
     Dialogs &dialogs() override { return fakeDialogs; }
     void companionUnloading(const CompanionWindow &w) override { unloading << w.objectName(); }
     void appendToTemporaryList(const QString &line) override { appendedLines << line; }
+    void showWorking(WorkingOffer &offer) override { workingAskedBy << offer.window(); }
 };
 
 } // namespace radixon::test

@@ -10,6 +10,7 @@ namespace radixon {
 class CompanionWindow;
 class Dialogs;
 class QtMagneticDock;
+class WorkingOffer;
 
 // What a companion window reaches in the main window.
 class CompanionHost {
@@ -25,6 +26,8 @@ public:
     virtual Dialogs &dialogs() = 0;
     // A companion window that unloads clears its box in the main window.
     virtual void companionUnloading(const CompanionWindow &window) = 0;
+    // Opens the working window on the offer's working, or brings it forward.
+    virtual void showWorking(WorkingOffer &offer) = 0;
     // Appends a line to the temporary list, whose window is loaded first when it is not open.
     virtual void appendToTemporaryList(const QString &line) = 0;
 };

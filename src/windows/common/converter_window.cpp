@@ -58,6 +58,12 @@ void ConverterWindow::finishCreation(QAbstractButton *calculate)
     m_host.dock().enableDragAnywhere(this, {m_converterFrame, m_optionsPanel});
 }
 
+void ConverterWindow::offerWorking(QLineEdit *resultField, std::initializer_list<QWidget *> fields)
+{
+    m_workingOffer = new WorkingOffer(m_host, resultField, fields);
+    m_workingOffer->setLanguage(language());
+}
+
 void ConverterWindow::beginLoad(QPoint topLeft)
 {
     registerWithDock();
@@ -90,6 +96,7 @@ void ConverterWindow::setLanguage(const Language &language)
 {
     m_language = &language;
     writeTexts();
+    m_workingOffer->setLanguage(language);
     languageSwitched();
 }
 

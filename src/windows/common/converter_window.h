@@ -2,10 +2,12 @@
 
 #include "windows/common/companion_window.h"
 #include "windows/common/window_texts.h"
+#include "windows/common/working_offer.h"
 
 class QAbstractButton;
 class QCheckBox;
 class QGroupBox;
+class QLineEdit;
 
 namespace radixon {
 
@@ -41,6 +43,9 @@ protected:
         followMainWindow();
     }
 
+    // Lets F2 in `fields` and the result field's menu open the working window.
+    void offerWorking(QLineEdit *resultField, std::initializer_list<QWidget *> fields);
+
     // After the window's language changed and the texts were written.
     virtual void languageSwitched() = 0;
     // The window's own language: the main window's when it opened, then its own box's.
@@ -54,6 +59,7 @@ protected:
     QCheckBox *m_onTopBox = nullptr;
     QCheckBox *m_dockBox = nullptr;
     QCheckBox *m_languageBox = nullptr;
+    WorkingOffer *m_workingOffer = nullptr;
 
 private:
     void beginLoad(QPoint topLeft);

@@ -23,6 +23,13 @@ std::optional<QString> decimalTextToRadix(const QString &text, std::uint8_t base
     return QString::fromStdString(*digits);
 }
 
+std::optional<DivisionWorking> decimalTextWorking(const QString &text, std::uint8_t base,
+                                                  const QLocale &locale)
+{
+    const std::optional<Decimal> value = parseDecimal(text.toStdString(), separatorOf(locale));
+    return value ? DivisionWorking::of(*value, base) : std::nullopt;
+}
+
 std::optional<std::uint8_t> baseFromText(const QString &text, const QLocale &locale)
 {
     return parseBase(text.toStdString(), separatorOf(locale));

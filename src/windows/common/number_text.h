@@ -1,5 +1,7 @@
 #pragma once
 
+#include "conversion/working.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -14,6 +16,10 @@ namespace radixon {
 // `text`, a decimal number as the user typed it, in base `base` (0 and 1 fail).
 std::optional<QString> decimalTextToRadix(const QString &text, std::uint8_t base,
                                           const QLocale &locale = QLocale());
+
+// The same, with the steps that reach the digits.
+std::optional<DivisionWorking> decimalTextWorking(const QString &text, std::uint8_t base,
+                                                  const QLocale &locale = QLocale());
 
 // The base typed into a base field: a number rounded half to even, 0 to 255.
 std::optional<std::uint8_t> baseFromText(const QString &text, const QLocale &locale = QLocale());

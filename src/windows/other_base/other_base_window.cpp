@@ -19,6 +19,7 @@ OtherBaseWindow::OtherBaseWindow(CompanionHost &host)
     setObjectName(QLatin1String(other_base::name::window));
     createControls();
     finishCreation(m_calculateButton);
+    offerWorking(m_resultField, {m_baseField, m_numberField});
 }
 
 void OtherBaseWindow::createControls()
@@ -69,7 +70,10 @@ void OtherBaseWindow::calculate()
         return;
     // A failed conversion clears the result rather than leave one that belongs to
     // another number or base.
-    m_resultField->setText(toBaseText(number, m_baseField->text()).value_or(QString()));
+    const std::optional<DivisionWorking> working = toBaseWorking(number, m_baseField->text());
+    m_resultField->setText(working ? QString::fromStdString(working->result()) : QString());
+    if (working)
+        m_workingOffer->setWorking(*working);
 }
 
 void OtherBaseWindow::languageSwitched() { m_baseField->setFocus(); }

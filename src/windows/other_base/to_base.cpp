@@ -6,10 +6,17 @@ namespace radixon {
 
 std::optional<QString> toBaseText(const QString &number, const QString &base, const QLocale &locale)
 {
-    const std::optional<std::uint8_t> radix = baseFromText(base, locale);
-    if (!radix)
+    const std::optional<DivisionWorking> working = toBaseWorking(number, base, locale);
+    if (!working)
         return std::nullopt;
-    return decimalTextToRadix(number, *radix, locale);
+    return QString::fromStdString(working->result());
+}
+
+std::optional<DivisionWorking> toBaseWorking(const QString &number, const QString &base,
+                                             const QLocale &locale)
+{
+    const std::optional<std::uint8_t> radix = baseFromText(base, locale);
+    return radix ? decimalTextWorking(number, *radix, locale) : std::nullopt;
 }
 
 } // namespace radixon

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "conversion/working.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -12,5 +14,8 @@ namespace radixon {
 // negative and the base lies in 2 to 255.
 std::optional<QString> toBaseText(const QString &number, const QString &base,
                                   const QLocale &locale = QLocale());
+// The same, with the steps that reach the digits.
+std::optional<DivisionWorking> toBaseWorking(const QString &number, const QString &base,
+                                             const QLocale &locale = QLocale());
 
 } // namespace radixon

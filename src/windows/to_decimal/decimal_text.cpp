@@ -1,27 +1,21 @@
 #include "windows/to_decimal/decimal_text.h"
 
-#include "conversion/radix_to_decimal.h"
-
 namespace radixon {
 
 std::optional<QString> toDecimalText(int systemIndex, const QString &digits)
 {
-    const std::string text = digits.toStdString();
-    std::optional<std::string> value;
-    switch (static_cast<SourceSystem>(systemIndex)) {
-    case SourceSystem::Binary:
-        value = binaryToDecimal(text);
-        break;
-    case SourceSystem::Octal:
-        value = octalToDecimal(text);
-        break;
-    case SourceSystem::Hexadecimal:
-        value = hexadecimalToDecimal(text);
-        break;
-    }
-    if (!value)
+    const std::optional<PositionalWorking> working = toDecimalWorking(systemIndex, digits);
+    if (!working)
         return std::nullopt;
-    return QString::fromStdString(*value);
+    return QString::fromStdString(working->sum());
+}
+
+std::optional<PositionalWorking> toDecimalWorking(int systemIndex, const QString &digits)
+{
+    constexpr std::uint8_t bases[] = {2, 8, 16};
+    if (systemIndex < 0 || systemIndex >= int(std::size(bases)))
+        return std::nullopt;
+    return PositionalWorking::of(digits.toStdString(), bases[systemIndex]);
 }
 
 } // namespace radixon

@@ -1,16 +1,18 @@
 #pragma once
 
+#include "conversion/working.h"
+
 #include <QString>
 
 #include <optional>
 
 namespace radixon {
 
-// The number systems of the conversion-to-decimal window, in the order of its list.
-enum class SourceSystem { Binary = 0, Octal = 1, Hexadecimal = 2 };
-
-// Exact decimal value of `digits` in `system`, as typed; fails on a character that
+// Exact decimal value of `digits` in the system of the to-decimal window's list at
+// `systemIndex` (binary, octal, hexadecimal), as typed; fails on a character that
 // is not a digit of the system or on an index that names no system.
 std::optional<QString> toDecimalText(int systemIndex, const QString &digits);
+// The same as the steps that reach the value.
+std::optional<PositionalWorking> toDecimalWorking(int systemIndex, const QString &digits);
 
 } // namespace radixon

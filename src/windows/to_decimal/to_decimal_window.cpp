@@ -20,6 +20,7 @@ ToDecimalWindow::ToDecimalWindow(CompanionHost &host)
     setObjectName(QLatin1String(to_decimal::name::window));
     createControls();
     finishCreation(m_calculateButton);
+    offerWorking(m_resultField, {m_systemList, m_numberField});
 }
 
 void ToDecimalWindow::createControls()
@@ -67,7 +68,11 @@ void ToDecimalWindow::calculate()
         return;
     // A failed conversion clears the result rather than leave one that belongs to
     // another number.
-    m_resultField->setText(toDecimalText(m_systemList->currentIndex(), input).value_or(QString()));
+    const std::optional<PositionalWorking> working =
+        toDecimalWorking(m_systemList->currentIndex(), input);
+    m_resultField->setText(working ? QString::fromStdString(working->sum()) : QString());
+    if (working)
+        m_workingOffer->setWorking(*working);
 }
 
 void ToDecimalWindow::languageSwitched()

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "conversion/working.h"
+#include "windows/common/language.h"
+
+#include <QObject>
+
+#include <initializer_list>
+#include <variant>
+
+class QLineEdit;
+class QWidget;
+
+namespace radixon {
+
+class CompanionHost;
+
+// A converting window's last successful calculation, as steps to show.
+using Working = std::variant<std::monostate, DivisionWorking, PositionalWorking>;
+
+// What a converting window offers the working window: its last calculation and its
+// language, both followed as they change, and two ways to open it: F2 in any of its
+// fields, and "Show The Working" in its result field's context menu.
+class WorkingOffer : public QObject {
+    Q_OBJECT
+public:
+    // The octal and hexadecimal working of the main window goes on through binary.
+    enum class Shortcut { None, ThroughBinary };
+
+    WorkingOffer(CompanionHost &host, QLineEdit *resultField,
+                 std::initializer_list<QWidget *> fields, Shortcut shortcut = Shortcut::None);
+
+    QWidget *window() const;
+    const Working &working() const { return m_working; }
+    bool throughBinary() const { return m_shortcut == Shortcut::ThroughBinary; }
+    const Language &language() const { return *m_language; }
+    void setWorking(Working working);
+    // Also writes the result field's tool tip and menu entry in the language.
+    void setLanguage(const Language &language);
+
+signals:
+    void changed();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void showMenu(const QPoint &at);
+
+    CompanionHost &m_host;
+    QLineEdit *m_resultField;
+    const Shortcut m_shortcut;
+    Working m_working;
+    const Language *m_language = &Language::english();
+};
+
+} // namespace radixon

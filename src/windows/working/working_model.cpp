@@ -1,0 +1,137 @@
+#include "windows/working/working_model.h"
+
+#include "windows/working/working_texts.h"
+
+#include <cmath>
+
+namespace radixon {
+
+namespace {
+
+// Rows kept made; a screenful is a few dozen.
+constexpr std::size_t keptRows = 512;
+
+QString text(const std::string &s) { return QString::fromStdString(s); }
+
+} // namespace
+
+void WorkingModel::show(const Working &working, const Language &language)
+{
+    beginResetModel();
+    m_working = working;
+    m_language = &language;
+    m_shown.clear();
+    endResetModel();
+}
+
+int WorkingModel::rowCount(const QModelIndex &parent) const
+{
+    if (parent.isValid())
+        return 0;
+    if (const auto *division = std::get_if<DivisionWorking>(&m_working))
+        return int(division->rowCount());
+    if (const auto *positional = std::get_if<PositionalWorking>(&m_working))
+        return int(positional->rowCount());
+    return 0;
+}
+
+int WorkingModel::columnCount(const QModelIndex &parent) const
+{
+    if (parent.isValid())
+        return 0;
+    if (std::holds_alternative<DivisionWorking>(m_working))
+        return int(std::size(working::divisionColumns));
+    if (std::holds_alternative<PositionalWorking>(m_working))
+        return int(std::size(working::positionalColumns));
+    return 0;
+}
+
+QVariant WorkingModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
+        return {};
+    auto shown = m_shown.find(index.row());
+    if (shown == m_shown.end()) {
+        if (m_shown.size() >= keptRows)
+            m_shown.clear();
+        shown = m_shown.emplace(index.row(), rowTexts(index.row())).first;
+    }
+    return shown->second.value(index.column());
+}
+
+QVariant WorkingModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    const bool division = std::holds_alternative<DivisionWorking>(m_working);
+    const auto *columns = division ? working::divisionColumns : working::positionalColumns;
+    if (section < 0 || section >= columnCount())
+        return {};
+    return m_language->text(working::context, columns[section]);
+}
+
+QString WorkingModel::inBrief(const NumberInBrief &number, const char *powerBase,
+                              std::size_t power) const
+{
+    if (number.last.empty())
+        return text(number.first);
+    // A weight reads best as the power it is.
+    if (powerBase)
+        return QStringLiteral("%1^%2").arg(QLatin1String(powerBase)).arg(power);
+    return m_language->text(working::context, working::inBrief)
+        .arg(text(number.first), text(number.last), QString::number(number.length));
+}
+
+QStringList WorkingModel::rowTexts(int row) const
+{
+    if (const auto *division = std::get_if<DivisionWorking>(&m_working)) {
+        const DivisionRow step = division->row(std::size_t(row));
+        return {text(step.number), text(step.quotient), QString::number(step.remainder),
+                text(step.digit)};
+    }
+    const auto &positional = std::get<PositionalWorking>(m_working);
+    const auto r = std::size_t(row);
+    const std::string base = std::to_string(positional.base());
+    return {QString(QLatin1Char(positional.digit(r))).toUpper(),
+            QString::number(positional.value(r)), QString::number(positional.position(r)),
+            inBrief(positional.weightInBrief(r, cellDigits), base.c_str(), positional.position(r)),
+            inBrief(positional.termInBrief(r, cellDigits), nullptr, 0)};
+}
+
+QStringList WorkingModel::fullRow(int row) const
+{
+    if (const auto *positional = std::get_if<PositionalWorking>(&m_working)) {
+        const auto r = std::size_t(row);
+        QStringList texts = rowTexts(row).mid(0, 3);
+        return texts << text(positional->weight(r)) << text(positional->term(r));
+    }
+    return rowTexts(row);
+}
+
+QString WorkingModel::fullText() const
+{
+    QStringList lines;
+    QStringList header;
+    for (int column = 0; column < columnCount(); ++column)
+        header << headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    lines << header.join(QLatin1Char('\t'));
+    for (int row = 0; row < rowCount(); ++row)
+        lines << fullRow(row).join(QLatin1Char('\t'));
+    return lines.join(QLatin1Char('\n'));
+}
+
+double WorkingModel::fullTextLength() const
+{
+    const auto *positional = std::get_if<PositionalWorking>(&m_working);
+    if (!positional)
+        return 64.0 * rowCount();
+    // A weight base^k has about k·log10(base) digits, a term as many: summed over k.
+    const double rows = double(positional->rowCount());
+    return std::log10(double(positional->base())) * rows * (rows - 1) + 16 * rows;
+}
+
+} // namespace radixon

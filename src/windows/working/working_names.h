@@ -1,0 +1,13 @@
+#pragma once
+
+// The window's and its controls' object names: their identity for assistive technologies and tests.
+namespace radixon::working::name {
+
+inline constexpr char window[] = "workingWindow";
+inline constexpr char table[] = "workingTable";
+inline constexpr char readingLine[] = "readingLine";
+inline constexpr char throughBinaryLabel[] = "throughBinaryLabel";
+inline constexpr char groupsTable[] = "groupsTable";
+inline constexpr char copyButton[] = "copyButton";
+
+} // namespace radixon::working::name

@@ -1,0 +1,195 @@
+#include "windows/working/working_window.h"
+
+#include "window_services/always_on_top.h"
+#include "window_services/qt_magnetic_dock.h"
+#include "windows/common/dialogs.h"
+#include "windows/common/layout.h"
+#include "windows/working/working_model.h"
+#include "windows/working/working_texts.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace radixon {
+
+namespace {
+
+constexpr QSize clientSize(480, 340);
+// Past this the clipboard would take hundreds of megabytes.
+constexpr double copyLimit = 64e6;
+// A reading line longer than this is shown in brief.
+constexpr std::size_t lineDigits = 200;
+
+// Touching the right side of `asker`, top edges in line, else its left side; wholly
+// inside `area` either way.
+QPoint besideOf(const QRect &asker, const QSize &size, const QRect &area)
+{
+    int x = asker.right() + 1;
+    if (x + size.width() - 1 > area.right())
+        x = asker.left() - size.width();
+    x = std::max(area.left(), std::min(x, area.right() + 1 - size.width()));
+    const int y = std::max(area.top(), std::min(asker.top(), area.bottom() + 1 - size.height()));
+    return {x, y};
+}
+
+} // namespace
+
+WorkingWindow::WorkingWindow(CompanionHost &host)
+    : CompanionWindow(
+        host, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint,
+        host.mainWindow())
+{
+    setObjectName(QLatin1String(working::name::window));
+    setClientSize(this, clientSize);
+    createControls();
+    applyTexts(this, working::context, working::texts, Language::english());
+    m_host.dock().enableDragAnywhere(this, {m_readingLine, m_throughBinaryLabel});
+}
+
+void WorkingWindow::createControls()
+{
+    auto *body = place(new QWidget(this), "workingBody", QRect(QPoint(), clientSize));
+    auto *layout = new QVBoxLayout(body);
+    m_model = new WorkingModel(this);
+    m_table = new QTableView(body);
+    m_table->setObjectName(QLatin1String(working::name::table));
+    m_table->setModel(m_model);
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_readingLine = new QLabel(body);
+    m_readingLine->setObjectName(QLatin1String(working::name::readingLine));
+    m_readingLine->setWordWrap(true);
+    m_readingLine->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    m_readingLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_throughBinaryLabel = new QLabel(body);
+    m_throughBinaryLabel->setObjectName(QLatin1String(working::name::throughBinaryLabel));
+    m_groupsTable = new QTableWidget(2, 0, body);
+    m_groupsTable->setObjectName(QLatin1String(working::name::groupsTable));
+    m_groupsTable->horizontalHeader()->hide();
+    m_groupsTable->verticalHeader()->hide();
+    m_groupsTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_groupsTable->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    m_groupsTable->setFixedHeight(2 * m_groupsTable->verticalHeader()->defaultSectionSize() + 4);
+    m_copyButton = new QPushButton(body);
+    m_copyButton->setObjectName(QLatin1String(working::name::copyButton));
+    layout->addWidget(m_table, 1);
+    layout->addWidget(m_readingLine);
+    layout->addWidget(m_throughBinaryLabel);
+    layout->addWidget(m_groupsTable);
+    layout->addWidget(m_copyButton, 0, Qt::AlignRight);
+    connect(m_copyButton, &QPushButton::clicked, this, &WorkingWindow::copyWorking);
+}
+
+void WorkingWindow::load()
+{
+    playOpenEffect();
+    setAlwaysOnTop(this, m_host.alwaysOnTop());
+}
+
+void WorkingWindow::follow(WorkingOffer &offer)
+{
+    if (m_offer != &offer) {
+        if (m_offer)
+            disconnect(m_offer, nullptr, this, nullptr);
+        m_offer = &offer;
+        connect(&offer, &WorkingOffer::changed, this, &WorkingWindow::showOffer);
+        showOffer();
+    }
+    if (std::exchange(m_placed, true))
+        return;
+    const QRect asker = offer.window()->frameGeometry();
+    const QScreen *screen = offer.window()->screen();
+    const QMargins frame = decorationMargins();
+    const QSize outer = size().grownBy(frame);
+    move(besideOf(asker, outer, screen->availableGeometry()));
+    registerWithDock();
+}
+
+void WorkingWindow::showOffer()
+{
+    // Once its window has gone, the last working stays in view.
+    if (!m_offer)
+        return;
+    const Language &language = m_offer->language();
+    applyTexts(this, working::context, working::texts, language);
+    m_model->show(m_offer->working(), language);
+    m_readingLine->setText(readingLine(false));
+    m_copyButton->setEnabled(!std::holds_alternative<std::monostate>(m_offer->working()));
+    showGroups();
+}
+
+QString WorkingWindow::readingLine(bool inFull) const
+{
+    const Language &language = m_offer->language();
+    const Working &steps = m_offer->working();
+    if (const auto *division = std::get_if<DivisionWorking>(&steps))
+        return language.text(working::context, working::readUpwards)
+               + QString::fromStdString(division->result());
+    const auto *positional = std::get_if<PositionalWorking>(&steps);
+    if (!positional)
+        return language.text(working::context, working::calculateFirst);
+    const std::string sum = positional->sum();
+    QString shown = QString::fromStdString(sum);
+    if (!inFull && sum.size() > lineDigits) {
+        const std::size_t kept = PositionalWorking::briefDigits;
+        shown =
+            language.text(working::context, working::inBrief)
+                .arg(shown.left(int(kept)), shown.right(int(kept)), QString::number(sum.size()));
+    }
+    return language.text(working::context, working::sum) + QLatin1String(": ") + shown;
+}
+
+void WorkingWindow::showGroups()
+{
+    const auto *division = std::get_if<DivisionWorking>(&m_offer->working());
+    const std::vector<BinaryGroup> groups = division && m_offer->throughBinary()
+                                                ? division->binaryGroups()
+                                                : std::vector<BinaryGroup>();
+    m_groupsTable->setColumnCount(int(groups.size()));
+    for (int i = 0; i < int(groups.size()); ++i) {
+        const BinaryGroup &group = groups[std::size_t(i)];
+        m_groupsTable->setItem(0, i, new QTableWidgetItem(QString::fromStdString(group.bits)));
+        m_groupsTable->setItem(1, i, new QTableWidgetItem(QString(QLatin1Char(group.digit))));
+        m_groupsTable->item(1, i)->setTextAlignment(Qt::AlignCenter);
+    }
+    m_groupsTable->resizeColumnsToContents();
+    m_throughBinaryLabel->setVisible(!groups.empty());
+    m_groupsTable->setVisible(!groups.empty());
+}
+
+void WorkingWindow::copyWorking()
+{
+    if (!m_offer)
+        return;
+    const Language &language = m_offer->language();
+    if (m_model->fullTextLength() > copyLimit) {
+        m_host.dialogs().inform(this, QString::fromUtf8(working::tooLongTitle),
+                                language.text(working::context, working::tooLongToCopy),
+                                Dialogs::Icon::Information);
+        return;
+    }
+    QString text = m_model->fullText() + QLatin1Char('\n') + readingLine(true);
+    if (m_groupsTable->isVisibleTo(this)) {
+        QStringList bits, digits;
+        for (int i = 0; i < m_groupsTable->columnCount(); ++i) {
+            bits << m_groupsTable->item(0, i)->text();
+            digits << m_groupsTable->item(1, i)->text();
+        }
+        text += QLatin1Char('\n') + m_throughBinaryLabel->text() + QLatin1Char('\n')
+                + bits.join(QLatin1Char('\t')) + QLatin1Char('\n') + digits.join(QLatin1Char('\t'));
+    }
+    QApplication::clipboard()->setText(text + QLatin1Char('\n'));
+}
+
+} // namespace radixon
