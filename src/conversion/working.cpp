@@ -5,6 +5,8 @@
 
 #include <gmpxx.h>
 
+#include <cmath>
+
 namespace radixon {
 
 namespace {
@@ -31,34 +33,54 @@ mpz_class shifted(unsigned value, std::size_t bits)
 
 unsigned bitsPerDigitOf(std::uint8_t base) { return base == 2 ? 1 : base == 8 ? 3 : 4; }
 
-// Exact decimal length without writing the number out: sizeinbase may say one more.
-std::size_t decimalLength(const mpz_class &number)
+constexpr std::size_t kept = PositionalWorking::briefDigits;
+
+std::string lastDigits(const mpz_class &number)
 {
-    std::size_t length = mpz_sizeinbase(number.get_mpz_t(), 10);
-    if (length > 1) {
-        mpz_class lowest;
-        mpz_ui_pow_ui(lowest.get_mpz_t(), 10, length - 1);
-        if (number < lowest)
-            --length;
-    }
-    return length;
+    std::string last = std::to_string(mpz_fdiv_ui(number.get_mpz_t(), 1000000));
+    static_assert(kept == 6, "the modulus keeps six digits");
+    return last.insert(0, kept - last.size(), '0');
 }
 
+// Exact, and slow for long numbers: their leading digits by a division as long as they.
+NumberInBrief inBriefExactly(const mpz_class &number)
+{
+    std::size_t length = mpz_sizeinbase(number.get_mpz_t(), 10); // or one more
+    mpz_class power;
+    mpz_ui_pow_ui(power.get_mpz_t(), 10, length - 1);
+    if (number < power)
+        --length;
+    mpz_ui_pow_ui(power.get_mpz_t(), 10, length - kept);
+    return {mpz_class(number / power).get_str(), lastDigits(number), length};
+}
+
+// The leading digits through a 192-bit floating quotient, which is exact unless the
+// quotient lies within its rounding error of a whole number; then the slow way.
 NumberInBrief inBrief(const mpz_class &number, std::size_t maxLength)
 {
-    const std::size_t length = decimalLength(number);
-    if (length <= maxLength)
-        return {number.get_str(), {}, length};
-    const std::size_t kept = PositionalWorking::briefDigits;
-    mpz_class power, part;
-    mpz_ui_pow_ui(power.get_mpz_t(), 10, length - kept);
-    part = number / power;
-    std::string first = part.get_str();
-    mpz_ui_pow_ui(power.get_mpz_t(), 10, kept);
-    part = number % power;
-    std::string last = part.get_str();
-    last.insert(0, kept - last.size(), '0');
-    return {std::move(first), std::move(last), length};
+    const std::size_t estimate = mpz_sizeinbase(number.get_mpz_t(), 10); // or one more
+    if (estimate - 1 <= maxLength) { // at most one digit too long: written out
+        std::string whole = number.get_str();
+        if (whole.size() <= maxLength)
+            return {whole, {}, whole.size()};
+        return {whole.substr(0, kept), whole.substr(whole.size() - kept), whole.size()};
+    }
+    constexpr mp_bitcnt_t precision = 192;
+    mpf_class quotient(0, precision), power(10, precision);
+    mpf_pow_ui(power.get_mpf_t(), power.get_mpf_t(), estimate - kept);
+    mpf_set_z(quotient.get_mpf_t(), number.get_mpz_t());
+    quotient /= power;
+    std::size_t length = estimate;
+    if (quotient < 100000) { // the estimate was one too many
+        quotient *= 10;
+        --length;
+    }
+    const mpf_class whole = floor(quotient);
+    const mpf_class fraction = quotient - whole;
+    const mpf_class error = quotient / mpf_class(std::pow(2.0, 120.0), precision);
+    if (fraction < error || fraction > 1 - error || abs(quotient - 100000) < error)
+        return inBriefExactly(number);
+    return {std::to_string(whole.get_ui()), lastDigits(number), length};
 }
 
 } // namespace
@@ -138,14 +160,22 @@ std::string PositionalWorking::term(std::size_t row) const
     return shifted(value(row), exponent(row)).get_str();
 }
 
-NumberInBrief PositionalWorking::weightInBrief(std::size_t row, std::size_t maxLength) const
+bool PositionalWorking::weightFits(std::size_t row, std::size_t maxLength) const
 {
-    return inBrief(shifted(1, exponent(row)), maxLength);
+    // 2^e has floor(e·log10 2) + 1 digits. For the exponents a 32767-digit input reaches,
+    // e·log10 2 never comes within 1e-6 of a whole number, far beyond a double's error.
+    return double(exponent(row)) * 0.30102999566398120 < double(maxLength);
 }
 
 NumberInBrief PositionalWorking::termInBrief(std::size_t row, std::size_t maxLength) const
 {
     return inBrief(shifted(value(row), exponent(row)), maxLength);
+}
+
+NumberInBrief PositionalWorking::sumInBrief(std::size_t maxLength) const
+{
+    const mpz_class value(m_digits.empty() ? std::string("0") : m_digits, m_base);
+    return inBrief(value, maxLength);
 }
 
 std::string PositionalWorking::sum() const { return *radixToDecimal(m_digits, m_base); }

@@ -78,9 +78,11 @@ public:
     // base^position and value × base^position, in full or in brief.
     std::string weight(std::size_t row) const;
     std::string term(std::size_t row) const;
-    NumberInBrief weightInBrief(std::size_t row, std::size_t maxLength) const;
+    // Whether the weight has at most `maxLength` digits; known without working it out.
+    bool weightFits(std::size_t row, std::size_t maxLength) const;
     NumberInBrief termInBrief(std::size_t row, std::size_t maxLength) const;
     std::string sum() const;
+    NumberInBrief sumInBrief(std::size_t maxLength) const;
 
 private:
     PositionalWorking(std::string digits, std::uint8_t base);

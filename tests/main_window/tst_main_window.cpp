@@ -489,7 +489,8 @@ private slots:
         const auto ask = [&] {
             if (!byMenu)
                 return QTest::keyClick(numberField, Qt::Key_F2);
-            QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5));
+            const QPoint at(5, 5);
+            QContextMenuEvent click(QContextMenuEvent::Mouse, at, resultField->mapToGlobal(at));
             QApplication::sendEvent(resultField, &click);
             auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
             QVERIFY(menu);

@@ -74,14 +74,10 @@ QVariant WorkingModel::headerData(int section, Qt::Orientation orientation, int 
     return m_language->text(working::context, columns[section]);
 }
 
-QString WorkingModel::inBrief(const NumberInBrief &number, const char *powerBase,
-                              std::size_t power) const
+QString WorkingModel::inBrief(const NumberInBrief &number) const
 {
     if (number.last.empty())
         return text(number.first);
-    // A weight reads best as the power it is.
-    if (powerBase)
-        return QStringLiteral("%1^%2").arg(QLatin1String(powerBase)).arg(power);
     return m_language->text(working::context, working::inBrief)
         .arg(text(number.first), text(number.last), QString::number(number.length));
 }
@@ -95,11 +91,12 @@ QStringList WorkingModel::rowTexts(int row) const
     }
     const auto &positional = std::get<PositionalWorking>(m_working);
     const auto r = std::size_t(row);
-    const std::string base = std::to_string(positional.base());
     return {QString(QLatin1Char(positional.digit(r))).toUpper(),
             QString::number(positional.value(r)), QString::number(positional.position(r)),
-            inBrief(positional.weightInBrief(r, cellDigits), base.c_str(), positional.position(r)),
-            inBrief(positional.termInBrief(r, cellDigits), nullptr, 0)};
+            positional.weightFits(r, cellDigits)
+                ? text(positional.weight(r))
+                : QStringLiteral("%1^%2").arg(positional.base()).arg(positional.position(r)),
+            inBrief(positional.termInBrief(r, cellDigits))};
 }
 
 QStringList WorkingModel::fullRow(int row) const

@@ -35,7 +35,7 @@ public:
 private:
     QStringList rowTexts(int row) const;
     QStringList fullRow(int row) const;
-    QString inBrief(const NumberInBrief &number, const char *powerBase, std::size_t power) const;
+    QString inBrief(const NumberInBrief &number) const;
 
     Working m_working;
     const Language *m_language = &Language::english();

@@ -65,6 +65,8 @@ void WorkingWindow::createControls()
     m_table->setModel(m_model);
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    // Rows of one height cost nothing per row, however many thousands there are.
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_readingLine = new QLabel(body);
@@ -139,14 +141,12 @@ QString WorkingWindow::readingLine(bool inFull) const
     const auto *positional = std::get_if<PositionalWorking>(&steps);
     if (!positional)
         return language.text(working::context, working::calculateFirst);
-    const std::string sum = positional->sum();
-    QString shown = QString::fromStdString(sum);
-    if (!inFull && sum.size() > lineDigits) {
-        const std::size_t kept = PositionalWorking::briefDigits;
-        shown =
-            language.text(working::context, working::inBrief)
-                .arg(shown.left(int(kept)), shown.right(int(kept)), QString::number(sum.size()));
-    }
+    const NumberInBrief sum = positional->sumInBrief(inFull ? SIZE_MAX : lineDigits);
+    const QString shown =
+        sum.last.empty() ? QString::fromStdString(sum.first)
+                         : language.text(working::context, working::inBrief)
+                               .arg(QString::fromStdString(sum.first),
+                                    QString::fromStdString(sum.last), QString::number(sum.length));
     return language.text(working::context, working::sum) + QLatin1String(": ") + shown;
 }
 
