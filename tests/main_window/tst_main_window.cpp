@@ -11,6 +11,7 @@
 #include "windows/to_decimal/to_decimal_names.h"
 #include "windows/working/working_names.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
@@ -523,8 +524,13 @@ private slots:
 
         test::clickBox(asker, "languageBox");
         auto *table = test::control<QTableView>(working, working::name::table);
-        QCOMPARE(table->model()->headerData(1, Qt::Horizontal).toString(),
+        // As a screen reader finds them.
+        QAccessibleTableInterface *cells =
+            QAccessible::queryAccessibleInterface(table)->tableInterface();
+        QCOMPARE(cells->columnDescription(1),
                  QString::fromUtf8(opener == main_window::name::toDecimalBox ? "Τιμή" : "Πηλίκο"));
+        QCOMPARE(cells->cellAt(0, 0)->text(QAccessible::Name),
+                 opener == main_window::name::toDecimalBox ? u"F"_s : number);
         QVERIFY(line->text().startsWith(QString::fromUtf8(
             opener == main_window::name::toDecimalBox ? "Άθροισμα: " : "Διαβάζουμε τα υπόλοιπα")));
     }
