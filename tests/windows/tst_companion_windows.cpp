@@ -139,7 +139,10 @@ private slots:
         window->load();
         QWidget *handle = qobject_cast<AboutWindow *>(window) ? titleBarOf(window)
                                                               : static_cast<QWidget *>(window);
-        const QPoint start = window->pos(), grip(2, handle->height() - 3);
+        const QPoint start = window->pos();
+        QPoint grip(2, handle->height() - 3);
+        if (QWidget *under = handle->childAt(grip)) // where the press lands
+            std::tie(grip, handle) = std::pair(under->mapFrom(handle, grip), under);
         QTest::mousePress(handle, Qt::LeftButton, {}, grip);
         QMouseEvent move(QEvent::MouseMove, {}, handle->mapToGlobal(grip + QPoint(30, 20)),
                          Qt::NoButton, Qt::LeftButton, {});
