@@ -535,9 +535,9 @@ private slots:
             opener == main_window::name::toDecimalBox ? "Άθροισμα: " : "Διαβάζουμε τα υπόλοιπα")));
     }
 
-    // With no room on the right of the window that asked, the working opens on its left;
-    // the longest input shows its weights as powers and long terms in brief, and is too
-    // long to copy.
+    // With no room on the right of the window that asked, the working opens on its left,
+    // on top while the main window is; the longest input shows its weights as powers and long terms
+    // in brief, and is too long to copy.
     void workingOfTheLongestInput()
     {
         const QRect area = window->screen()->availableGeometry();
@@ -550,9 +550,13 @@ private slots:
         auto *numberField = test::control<QLineEdit>(toDecimal, "numberField");
         numberField->setText(QString(32767, u'F'));
         QTest::keyClick(numberField, Qt::Key_Return);
+        test::clickBox(window.get(), main_window::name::onTopBox); // the working follows it
         QTest::keyClick(test::control(window.get(), main_window::name::numberField), Qt::Key_F2);
         QWidget *working = nullptr;
         QTRY_VERIFY((working = openWindow(working::name::window)) && !isEffectRunning(working));
+        QVERIFY(isAlwaysOnTop(working));
+        test::clickBox(window.get(), main_window::name::onTopBox);
+        QVERIFY(!isAlwaysOnTop(working));
         QCOMPARE(working->frameGeometry().topRight(),
                  window->frameGeometry().topLeft() - QPoint(1, 0));
         QTest::keyClick(numberField, Qt::Key_F2); // now the to-decimal window's
