@@ -51,7 +51,6 @@ WorkingWindow::WorkingWindow(CompanionHost &host)
     setObjectName(QLatin1String(working::name::window));
     setClientSize(this, clientSize);
     createControls();
-    applyTexts(this, working::context, working::texts, Language::english());
     m_host.dock().enableDragAnywhere(this, {m_readingLine, m_throughBinaryLabel});
 }
 
