@@ -146,7 +146,8 @@ void MainWindow::arrangeTabOrder()
         if (QCheckBox *box = boxOf(entry))
             chain.emplace_back(entry.tabPosition, box);
     }
-    std::sort(chain.begin(), chain.end());
+    std::stable_sort(chain.begin(), chain.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
     std::vector<QWidget *> order;
     for (const auto &[position, control] : chain)
         order.push_back(control);

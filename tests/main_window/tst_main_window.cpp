@@ -571,6 +571,30 @@ private slots:
         QVERIFY(QApplication::clipboard()->text().isEmpty());
         QCOMPARE(dialogs->shown.back().text, u"Τα βήματα είναι πολύ μεγάλα για αντιγραφή"_s);
     }
+
+    // A screen reader finds each converter's field by the label above it.
+    void labelsNameTheirFields()
+    {
+        box(main_window::name::showAllBox)->setChecked(true);
+        QTRY_VERIFY(openWindow(to_decimal::name::window) && openWindow(other_base::name::window));
+        const std::pair<QWidget *, const char *> labelled[] = {
+            {window.get(),
+             "systemLabel:systemList numberLabel:numberField resultLabel:resultField"},
+            {openWindow(to_decimal::name::window),
+             "systemLabel:systemList numberLabel:numberField resultLabel:resultField"},
+            {openWindow(other_base::name::window),
+             "baseLabel:baseField numberLabel:numberField resultLabel:resultField"}};
+        for (const auto &[shown, pairs] : labelled) {
+            for (const QString &pair : QString::fromLatin1(pairs).split(u' ')) {
+                QWidget *field = test::control(shown, qPrintable(pair.section(u':', 1)));
+                QStringList labels; // the label above, and the frame around
+                for (const auto &[label, relation] :
+                     QAccessible::queryAccessibleInterface(field)->relations(QAccessible::Label))
+                    labels << label->object()->objectName();
+                QVERIFY2(labels.contains(pair.section(u':', 0, 0)), qPrintable(pair));
+            }
+        }
+    }
 };
 
 QTEST_MAIN(TestMainWindow)
