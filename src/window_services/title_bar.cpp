@@ -105,7 +105,6 @@ void TitleBar::initStyleOption(QStyleOptionTitleBar *option) const
     option->rect = rect().adjusted(-1, -1, 1, 0);
     // No icon: the windows are narrow and their titles long, and the taskbar shows it.
     option->subControls = QStyle::SC_TitleBarLabel;
-    option->activeSubControls = QStyle::SC_None;
     option->titleBarFlags = titleBarFlags(m_kind, m_buttons);
     option->icon = win->windowIcon();
     // The window's minimised or maximised state is left out: the bar keeps one layout.
@@ -115,7 +114,6 @@ void TitleBar::initStyleOption(QStyleOptionTitleBar *option) const
         option->palette.setCurrentColorGroup(QPalette::Active);
     } else {
         option->state &= ~QStyle::State_Active;
-        option->titleBarState = 0;
         option->palette.setCurrentColorGroup(QPalette::Inactive);
     }
     option->text = win->windowTitle();
