@@ -531,6 +531,13 @@ private slots:
                  QString::fromUtf8(opener == main_window::name::toDecimalBox ? "Τιμή" : "Πηλίκο"));
         QCOMPARE(cells->cellAt(0, 0)->text(QAccessible::Name),
                  opener == main_window::name::toDecimalBox ? u"F"_s : number);
+        if (QPointer<QWidget> gone = asker; !opener.isEmpty()) { // the working outlives it
+            box(opener.constData())->setChecked(false);
+            QTRY_VERIFY(gone.isNull());
+            QApplication::clipboard()->clear();
+            QTest::mouseClick(test::control(working, working::name::copyButton), Qt::LeftButton);
+            QVERIFY(QApplication::clipboard()->text().contains(line->text()));
+        }
         QVERIFY(line->text().startsWith(QString::fromUtf8(
             opener == main_window::name::toDecimalBox ? "Άθροισμα: " : "Διαβάζουμε τα υπόλοιπα")));
     }

@@ -122,18 +122,21 @@ void WorkingWindow::showOffer()
     // Once its window has gone, the last working stays in view.
     if (!m_offer)
         return;
-    const Language &language = m_offer->language();
+    m_working = m_offer->working();
+    m_language = &m_offer->language();
+    m_throughBinary = m_offer->throughBinary();
+    const Language &language = *m_language;
     applyTexts(this, working::context, working::texts, language);
-    m_model->show(m_offer->working(), language);
+    m_model->show(m_working, language);
     m_readingLine->setText(readingLine(false));
-    m_copyButton->setEnabled(!std::holds_alternative<std::monostate>(m_offer->working()));
+    m_copyButton->setEnabled(!std::holds_alternative<std::monostate>(m_working));
     showGroups();
 }
 
 QString WorkingWindow::readingLine(bool inFull) const
 {
-    const Language &language = m_offer->language();
-    const Working &steps = m_offer->working();
+    const Language &language = *m_language;
+    const Working &steps = m_working;
     if (const auto *division = std::get_if<DivisionWorking>(&steps))
         return language.text(working::context, working::readUpwards)
                + QString::fromStdString(division->result());
@@ -151,10 +154,9 @@ QString WorkingWindow::readingLine(bool inFull) const
 
 void WorkingWindow::showGroups()
 {
-    const auto *division = std::get_if<DivisionWorking>(&m_offer->working());
-    const std::vector<BinaryGroup> groups = division && m_offer->throughBinary()
-                                                ? division->binaryGroups()
-                                                : std::vector<BinaryGroup>();
+    const auto *division = std::get_if<DivisionWorking>(&m_working);
+    const std::vector<BinaryGroup> groups =
+        division && m_throughBinary ? division->binaryGroups() : std::vector<BinaryGroup>();
     m_groupsTable->setColumnCount(int(groups.size()));
     for (int i = 0; i < int(groups.size()); ++i) {
         const BinaryGroup &group = groups[std::size_t(i)];
@@ -169,9 +171,7 @@ void WorkingWindow::showGroups()
 
 void WorkingWindow::copyWorking()
 {
-    if (!m_offer)
-        return;
-    const Language &language = m_offer->language();
+    const Language &language = *m_language;
     if (m_model->fullTextLength() > copyLimit) {
         m_host.dialogs().inform(this, QString::fromUtf8(working::tooLongTitle),
                                 language.text(working::context, working::tooLongToCopy),

@@ -36,6 +36,10 @@ private:
     void copyWorking();
 
     QPointer<WorkingOffer> m_offer;
+    // What is shown, kept when the window that offered it has gone.
+    Working m_working;
+    const Language *m_language = &Language::english();
+    bool m_throughBinary = false;
     bool m_placed = false;
     WorkingModel *m_model = nullptr;
     QTableView *m_table = nullptr;
