@@ -79,8 +79,6 @@ void installFrame(QWidget *window, TitleBar::Buttons buttons, TitleBar::Kind kin
     if (systemFrames() || !window || titleBarOf(window))
         return;
     const QSize client = window->size();
-    const bool fixedSize = window->minimumSize() == window->maximumSize();
-    const bool wasVisible = window->isVisible();
 
     const Qt::WindowFlags kept =
         window->windowFlags()
@@ -97,12 +95,7 @@ void installFrame(QWidget *window, TitleBar::Buttons buttons, TitleBar::Kind kin
     new TitleBar(window, buttons, kind, std::move(onDragStart));
     (new FrameKeeper(window))->fit();
 
-    if (fixedSize)
-        setClientSize(window, client);
-    else
-        window->resize(outerSizeFor(client, titleBarOf(window)->barHeight()));
-    if (wasVisible)
-        window->show();
+    window->resize(outerSizeFor(client, titleBarOf(window)->barHeight()));
 }
 
 TitleBar *titleBarOf(const QWidget *window)
