@@ -34,8 +34,6 @@ public:
         switch (part) {
         case SC_GroupBoxFrame:
             return frame->rect.adjusted(0, captionHeight / 2, 0, 0);
-        case SC_GroupBoxContents:
-            return frame->rect.adjusted(2, captionHeight, -2, -2);
         case SC_GroupBoxLabel:
             return {frame->rect.left() + 6, frame->rect.top(),
                     frame->fontMetrics.horizontalAdvance(frame->text) + 4, captionHeight};

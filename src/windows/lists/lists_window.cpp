@@ -22,10 +22,8 @@ namespace {
 QListWidget *numberList(QWidget *frame, const char *name, int columns)
 {
     auto *list = place(new QListWidget(frame), name, twipsRect(135, 270, 4890, 1230));
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setFlow(QListView::TopToBottom);
     list->setWrapping(true);
-    list->setMovement(QListView::Static);
     list->setUniformItemSizes(true);
     list->setTextElideMode(Qt::ElideNone);
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
