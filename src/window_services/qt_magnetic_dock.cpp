@@ -29,19 +29,16 @@ public:
                 m_dock.endDrag();
             else
                 m_dock.dragTo(me->globalPosition().toPoint());
-            event->accept();
             return true;
         }
         case QEvent::MouseButtonRelease: {
             auto *me = static_cast<QMouseEvent *>(event);
             if (me->buttons() == Qt::NoButton)
                 m_dock.endDrag();
-            event->accept();
             return true;
         }
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
-            event->accept();
             return true;
         default:
             return false;
@@ -58,8 +55,6 @@ QtMagneticDock::QtMagneticDock(QObject *parent)
 
 QtMagneticDock::~QtMagneticDock()
 {
-    if (qApp)
-        qApp->removeEventFilter(m_dragFilter.get());
     for (auto it = m_surfaces.cbegin(); it != m_surfaces.cend(); ++it) {
         if (it.value())
             it.key()->removeEventFilter(this);
@@ -126,7 +121,7 @@ void QtMagneticDock::enableDragAnywhere(QWidget *window, std::initializer_list<Q
     std::vector<QWidget *> all{window};
     all.insert(all.end(), surfaces.begin(), surfaces.end());
     for (QWidget *surface : all) {
-        if (!surface || m_surfaces.contains(surface))
+        if (m_surfaces.contains(surface))
             continue;
         m_surfaces.insert(surface, window);
         surface->installEventFilter(this);
@@ -192,10 +187,8 @@ bool QtMagneticDock::startDragFromPress(QWidget *surface, QEvent *event)
     QWidget *hit = surface->childAt(me->position().toPoint());
     if (hit && !m_surfaces.contains(hit))
         return false;
-    if (!startDrag(window, me->globalPosition().toPoint()))
-        return false;
-    event->accept();
-    return true;
+    // An event a filter eats needs no accepting.
+    return startDrag(window, me->globalPosition().toPoint());
 }
 
 bool QtMagneticDock::eventFilter(QObject *watched, QEvent *event)
