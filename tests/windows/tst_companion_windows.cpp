@@ -333,7 +333,7 @@ private slots:
     void aboutStaysOnScreenAndInPlace_data()
     {
         QTest::addColumn<QPoint>("mainCentre"); // from the work area's top-left corner
-        QTest::newRow("main window in the middle") << QPoint(600, 450);
+        QTest::newRow("main window in the middle") << QPoint(); // of the work area
         QTest::newRow("main window at the top-left corner") << QPoint(10, 10);
         QTest::newRow("main window at the bottom-right corner") << QPoint(-10, -10);
     }
@@ -341,9 +341,11 @@ private slots:
     {
         QFETCH(QPoint, mainCentre);
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-        const QPoint centre = QPoint(mainCentre.x() < 0 ? area.right() : area.left(),
-                                     mainCentre.y() < 0 ? area.bottom() : area.top())
-                              + mainCentre;
+        const QPoint centre = mainCentre.isNull()
+                                  ? area.center()
+                                  : QPoint(mainCentre.x() < 0 ? area.right() : area.left(),
+                                           mainCentre.y() < 0 ? area.bottom() : area.top())
+                                        + mainCentre;
         host->main.move(centre - host->main.rect().center());
         host->onTopFlag = true;
         QVERIFY(open<AboutWindow>(companionEntry<AboutWindow>(), true));
@@ -351,7 +353,7 @@ private slots:
         QVERIFY(area.contains(placed));
         QRect centred(QPoint(), placed.size());
         centred.moveCenter(centre);
-        if (area.contains(centred))
+        if (mainCentre.isNull()) // where it fits, exactly centred
             QCOMPARE(placed, centred);
         QVERIFY(!host->dock().isRegistered(window) && !isAlwaysOnTop(window));
     }
