@@ -397,6 +397,8 @@ private slots:
             QCOMPARE(control<QCheckBox>(box.constData())->isChecked(), ticks);
             QCOMPARE(test::textLines(shown), left);
         }
+        test::clickBox(window, box.constData()); // again: the selection went with its line
+        QCOMPARE(test::textLines(shown), left);
     }
 
     // Saving on tick and on clear: the file written whole, or left as it was and why.
