@@ -11,18 +11,6 @@ std::string separatorOf(const QLocale &locale) { return locale.decimalPoint().to
 
 } // namespace
 
-std::optional<QString> decimalTextToRadix(const QString &text, std::uint8_t base,
-                                          const QLocale &locale)
-{
-    const std::optional<Decimal> value = parseDecimal(text.toStdString(), separatorOf(locale));
-    if (!value)
-        return std::nullopt;
-    const std::optional<std::string> digits = toRadix(*value, base);
-    if (!digits)
-        return std::nullopt;
-    return QString::fromStdString(*digits);
-}
-
 std::optional<DivisionWorking> decimalTextWorking(const QString &text, std::uint8_t base,
                                                   const QLocale &locale)
 {

@@ -13,11 +13,8 @@ namespace radixon {
 // The engine reads numbers with the user's decimal separator; these adapt the
 // windows' texts to it.
 
-// `text`, a decimal number as the user typed it, in base `base` (0 and 1 fail).
-std::optional<QString> decimalTextToRadix(const QString &text, std::uint8_t base,
-                                          const QLocale &locale = QLocale());
-
-// The same, with the steps that reach the digits.
+// The steps that write `text`, a decimal number as the user typed it, in base `base`
+// (0 and 1 fail).
 std::optional<DivisionWorking> decimalTextWorking(const QString &text, std::uint8_t base,
                                                   const QLocale &locale = QLocale());
 

@@ -4,14 +4,6 @@
 
 namespace radixon {
 
-std::optional<QString> toBaseText(const QString &number, const QString &base, const QLocale &locale)
-{
-    const std::optional<DivisionWorking> working = toBaseWorking(number, base, locale);
-    if (!working)
-        return std::nullopt;
-    return QString::fromStdString(working->result());
-}
-
 std::optional<DivisionWorking> toBaseWorking(const QString &number, const QString &base,
                                              const QLocale &locale)
 {

@@ -9,12 +9,9 @@
 
 namespace radixon {
 
-// The digits of the decimal number `number` in the base typed as `base` (read in the
+// The steps to the digits of the decimal number `number` in the base typed as `base` (read in the
 // locale, rounded half to even); fails unless both are numbers, the number is not
 // negative and the base lies in 2 to 255.
-std::optional<QString> toBaseText(const QString &number, const QString &base,
-                                  const QLocale &locale = QLocale());
-// The same, with the steps that reach the digits.
 std::optional<DivisionWorking> toBaseWorking(const QString &number, const QString &base,
                                              const QLocale &locale = QLocale());
 

@@ -2,14 +2,6 @@
 
 namespace radixon {
 
-std::optional<QString> toDecimalText(int systemIndex, const QString &digits)
-{
-    const std::optional<PositionalWorking> working = toDecimalWorking(systemIndex, digits);
-    if (!working)
-        return std::nullopt;
-    return QString::fromStdString(working->sum());
-}
-
 std::optional<PositionalWorking> toDecimalWorking(int systemIndex, const QString &digits)
 {
     constexpr std::uint8_t bases[] = {2, 8, 16};

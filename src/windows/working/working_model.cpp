@@ -15,6 +15,14 @@ QString text(const std::string &s) { return QString::fromStdString(s); }
 
 } // namespace
 
+QString briefText(const NumberInBrief &number, const Language &language)
+{
+    if (number.last.empty())
+        return text(number.first);
+    return language.text(working::context, working::inBrief)
+        .arg(text(number.first), text(number.last), QString::number(number.length));
+}
+
 void WorkingModel::show(const Working &working, const Language &language)
 {
     beginResetModel();
@@ -74,14 +82,6 @@ QVariant WorkingModel::headerData(int section, Qt::Orientation orientation, int 
     return m_language->text(working::context, columns[section]);
 }
 
-QString WorkingModel::inBrief(const NumberInBrief &number) const
-{
-    if (number.last.empty())
-        return text(number.first);
-    return m_language->text(working::context, working::inBrief)
-        .arg(text(number.first), text(number.last), QString::number(number.length));
-}
-
 QStringList WorkingModel::rowTexts(int row) const
 {
     if (const auto *division = std::get_if<DivisionWorking>(&m_working)) {
@@ -96,7 +96,7 @@ QStringList WorkingModel::rowTexts(int row) const
             positional.weightFits(r, cellDigits)
                 ? text(positional.weight(r))
                 : QStringLiteral("%1^%2").arg(positional.base()).arg(positional.position(r)),
-            inBrief(positional.termInBrief(r, cellDigits))};
+            briefText(positional.termInBrief(r, cellDigits), *m_language)};
 }
 
 QStringList WorkingModel::fullRow(int row) const

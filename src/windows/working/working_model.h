@@ -9,6 +9,9 @@
 
 namespace radixon {
 
+// A number as a cell or line shows it: whole, or in brief in the language.
+QString briefText(const NumberInBrief &number, const Language &language);
+
 // The rows of a working for a table view. A row's texts are made when the view asks
 // for them and kept while they are likely to be asked for again; long weights and
 // terms are shown in brief, and in full by fullText().
@@ -35,7 +38,6 @@ public:
 private:
     QStringList rowTexts(int row) const;
     QStringList fullRow(int row) const;
-    QString inBrief(const NumberInBrief &number) const;
 
     Working m_working;
     const Language *m_language = &Language::english();

@@ -143,13 +143,8 @@ QString WorkingWindow::readingLine(bool inFull) const
     const auto *positional = std::get_if<PositionalWorking>(&steps);
     if (!positional)
         return language.text(working::context, working::calculateFirst);
-    const NumberInBrief sum = positional->sumInBrief(inFull ? SIZE_MAX : lineDigits);
-    const QString shown =
-        sum.last.empty() ? QString::fromStdString(sum.first)
-                         : language.text(working::context, working::inBrief)
-                               .arg(QString::fromStdString(sum.first),
-                                    QString::fromStdString(sum.last), QString::number(sum.length));
-    return language.text(working::context, working::sum) + QLatin1String(": ") + shown;
+    return language.text(working::context, working::sum) + QLatin1String(": ")
+           + briefText(positional->sumInBrief(inFull ? SIZE_MAX : lineDigits), language);
 }
 
 void WorkingWindow::showGroups()
