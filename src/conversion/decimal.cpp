@@ -29,8 +29,7 @@ mpz_class mantissaOf(const Decimal &value)
 Decimal decimalOf(const mpz_class &m, int scale, bool negative)
 {
     std::uint32_t words[3] = {0, 0, 0};
-    std::size_t count = 0;
-    mpz_export(words, &count, -1, sizeof(std::uint32_t), 0, 0, m.get_mpz_t());
+    mpz_export(words, nullptr, -1, sizeof(std::uint32_t), 0, 0, m.get_mpz_t());
     Decimal d;
     d.lo = words[0];
     d.mid = words[1];

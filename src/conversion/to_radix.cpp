@@ -31,8 +31,8 @@ constexpr auto tenToThe = powersOfTen();
 // The largest power of each base that fits in 64 bits, and its exponent: one
 // 128-bit division splits the value into parts that 64-bit arithmetic finishes.
 struct Chunk {
-    std::uint64_t divisor = 0;
-    std::uint8_t digits = 0;
+    std::uint64_t divisor;
+    std::uint8_t digits;
 };
 constexpr std::array<Chunk, 256> chunksByBase()
 {

@@ -66,9 +66,8 @@ NumberInBrief inBrief(const mpz_class &number, std::size_t maxLength)
         return {whole.substr(0, kept), whole.substr(whole.size() - kept), whole.size()};
     }
     constexpr mp_bitcnt_t precision = 192;
-    mpf_class quotient(0, precision), power(10, precision);
+    mpf_class quotient(number, precision), power(10, precision);
     mpf_pow_ui(power.get_mpf_t(), power.get_mpf_t(), estimate - kept);
-    mpf_set_z(quotient.get_mpf_t(), number.get_mpz_t());
     quotient /= power;
     std::size_t length = estimate;
     if (quotient < 100000) { // the estimate was one too many
