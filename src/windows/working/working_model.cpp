@@ -1,6 +1,6 @@
 #include "windows/working/working_model.h"
 
-#include "windows/working/working_texts.h"
+#include "conversion/to_radix.h"
 
 #include <cmath>
 
@@ -60,7 +60,8 @@ QVariant WorkingModel::data(const QModelIndex &index, int role) const
         return {};
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
-    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
+    // The tool tip tells a cell the view elides in full.
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole && role != Qt::ToolTipRole)
         return {};
     auto shown = m_shown.find(index.row());
     if (shown == m_shown.end()) {
@@ -71,15 +72,48 @@ QVariant WorkingModel::data(const QModelIndex &index, int role) const
     return shown->second.value(index.column());
 }
 
+const working::Column *WorkingModel::column(int section) const
+{
+    if (section < 0 || section >= columnCount())
+        return nullptr;
+    const bool division = std::holds_alternative<DivisionWorking>(m_working);
+    return &(division ? working::divisionColumns : working::positionalColumns)[section];
+}
+
 QVariant WorkingModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    const bool division = std::holds_alternative<DivisionWorking>(m_working);
-    const auto *columns = division ? working::divisionColumns : working::positionalColumns;
-    if (section < 0 || section >= columnCount())
+    if (const working::Column *shown = column(section))
+        return m_language->text(working::context, shown->title);
+    return {};
+}
+
+QString WorkingModel::widestText(int section) const
+{
+    const working::Column *shown = column(section);
+    if (!shown)
         return {};
-    return m_language->text(working::context, columns[section]);
+    const auto *division = std::get_if<DivisionWorking>(&m_working);
+    const std::uint8_t base =
+        division ? division->base() : std::get<PositionalWorking>(m_working).base();
+    switch (shown->width) {
+    case working::ColumnWidth::Shared:
+        return {};
+    case working::ColumnWidth::Digit:
+        return text(radixDigit(std::uint8_t(base - 1)));
+    case working::ColumnWidth::BelowBase:
+        return QString::number(base - 1);
+    case working::ColumnWidth::Position:
+        return QString::number(rowCount() - 1);
+    case working::ColumnWidth::Weight:
+        // The top row has the largest weight; when it is too long for the cell, a
+        // lower one nearly as long as the cell allows is written out.
+        return std::get<PositionalWorking>(m_working).weightFits(0, cellDigits)
+                   ? rowTexts(0).value(3)
+                   : QString(int(cellDigits), QLatin1Char('0'));
+    }
+    return {};
 }
 
 QStringList WorkingModel::rowTexts(int row) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "windows/common/working_offer.h"
+#include "windows/working/working_texts.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
@@ -19,7 +20,7 @@ class WorkingModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     // Longer numbers are shown in brief.
-    static constexpr std::size_t cellDigits = 24;
+    static constexpr std::size_t cellDigits = 16;
 
     using QAbstractTableModel::QAbstractTableModel;
 
@@ -29,6 +30,9 @@ public:
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    // A text as wide as any a narrow column holds; empty for the columns of long
+    // numbers, which share the rest of the width.
+    QString widestText(int section) const;
 
     // The header and every row, one a line, columns separated by tabs, values in full.
     QString fullText() const;
@@ -36,6 +40,7 @@ public:
     double fullTextLength() const;
 
 private:
+    const working::Column *column(int section) const;
     QStringList rowTexts(int row) const;
     QStringList fullRow(int row) const;
 

@@ -14,23 +14,27 @@ inline constexpr TextRow texts[] = {
      QT_TRANSLATE_NOOP("WorkingWindow", "Through binary")},
     {name::copyButton, TextRole::Caption, QT_TRANSLATE_NOOP("WorkingWindow", "Copy")},
     {name::table, TextRole::AccessibleName, QT_TRANSLATE_NOOP("WorkingWindow", "RX Working:")},
-    {name::groupsTable, TextRole::AccessibleName,
-     QT_TRANSLATE_NOOP("WorkingWindow", "Through binary")},
 };
 
-// The columns of the two kinds of working.
-inline constexpr const char *divisionColumns[] = {
-    QT_TRANSLATE_NOOP("WorkingWindow", "Number"),
-    QT_TRANSLATE_NOOP("WorkingWindow", "Quotient"),
-    QT_TRANSLATE_NOOP("WorkingWindow", "Remainder"),
-    QT_TRANSLATE_NOOP("WorkingWindow", "Digit"),
+// The columns of the two kinds of working. A narrow column is as wide as the widest
+// text of its kind; the shared ones, which hold the long numbers, share what is left.
+enum class ColumnWidth { Shared, Digit, BelowBase, Position, Weight };
+struct Column {
+    const char *title;
+    ColumnWidth width;
 };
-inline constexpr const char *positionalColumns[] = {
-    QT_TRANSLATE_NOOP("WorkingWindow", "Digit"),
-    QT_TRANSLATE_NOOP("WorkingWindow", "Value"),
-    QT_TRANSLATE_NOOP("WorkingWindow", "Position"),
-    QT_TRANSLATE_NOOP("WorkingWindow", "Weight"),
-    QT_TRANSLATE_NOOP("WorkingWindow", "Value × Weight"),
+inline constexpr Column divisionColumns[] = {
+    {QT_TRANSLATE_NOOP("WorkingWindow", "Number"), ColumnWidth::Shared},
+    {QT_TRANSLATE_NOOP("WorkingWindow", "Quotient"), ColumnWidth::Shared},
+    {QT_TRANSLATE_NOOP("WorkingWindow", "Remainder"), ColumnWidth::BelowBase},
+    {QT_TRANSLATE_NOOP("WorkingWindow", "Digit"), ColumnWidth::Digit},
+};
+inline constexpr Column positionalColumns[] = {
+    {QT_TRANSLATE_NOOP("WorkingWindow", "Digit"), ColumnWidth::Digit},
+    {QT_TRANSLATE_NOOP("WorkingWindow", "Value"), ColumnWidth::BelowBase},
+    {QT_TRANSLATE_NOOP("WorkingWindow", "Position"), ColumnWidth::Position},
+    {QT_TRANSLATE_NOOP("WorkingWindow", "Weight"), ColumnWidth::Weight},
+    {QT_TRANSLATE_NOOP("WorkingWindow", "Value × Weight"), ColumnWidth::Shared},
 };
 
 inline constexpr const char *calculateFirst = QT_TRANSLATE_NOOP("WorkingWindow", "Calculate first");

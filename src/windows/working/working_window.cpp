@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -23,7 +24,7 @@ namespace radixon {
 
 namespace {
 
-constexpr QSize clientSize(480, 340);
+constexpr QSize clientSize(560, 340);
 // Past this the clipboard would take hundreds of megabytes.
 constexpr double copyLimit = 64e6;
 // A reading line longer than this is shown in brief.
@@ -39,6 +40,16 @@ QPoint besideOf(const QRect &asker, const QSize &size, const QRect &area)
     x = std::max(area.left(), std::min(x, area.right() + 1 - size.width()));
     const int y = std::max(area.top(), std::min(asker.top(), area.bottom() + 1 - size.height()));
     return {x, y};
+}
+
+std::string breakableAnywhere(const std::string &digits)
+{
+    static constexpr char zeroWidthSpace[] = "\u200B";
+    std::string text;
+    text.reserve(digits.size() * 4);
+    for (const char digit : digits)
+        text.append(1, digit).append(zeroWidthSpace);
+    return text;
 }
 
 } // namespace
@@ -57,38 +68,30 @@ WorkingWindow::WorkingWindow(CompanionHost &host)
 void WorkingWindow::createControls()
 {
     auto *body = place(new QWidget(this), "workingBody", QRect(QPoint(), clientSize));
-    auto *layout = new QVBoxLayout(body);
+    m_layout = new QVBoxLayout(body);
     m_model = new WorkingModel(this);
     m_table = new QTableView(body);
     m_table->setObjectName(QLatin1String(working::name::table));
-    m_table->setModel(m_model);
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     // Rows of one height cost nothing per row, however many thousands there are.
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // A number too wide for its column keeps its first and last digits, on one line.
+    m_table->setTextElideMode(Qt::ElideMiddle);
+    m_table->setWordWrap(false);
     m_readingLine = new QLabel(body);
     m_readingLine->setObjectName(QLatin1String(working::name::readingLine));
     m_readingLine->setWordWrap(true);
     m_readingLine->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
-    m_readingLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_throughBinaryLabel = new QLabel(body);
     m_throughBinaryLabel->setObjectName(QLatin1String(working::name::throughBinaryLabel));
-    m_groupsTable = new QTableWidget(2, 0, body);
-    m_groupsTable->setObjectName(QLatin1String(working::name::groupsTable));
-    m_groupsTable->horizontalHeader()->hide();
-    m_groupsTable->verticalHeader()->hide();
-    m_groupsTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_groupsTable->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
-    m_groupsTable->setFixedHeight(2 * m_groupsTable->verticalHeader()->defaultSectionSize() + 4);
     m_copyButton = new QPushButton(body);
     m_copyButton->setObjectName(QLatin1String(working::name::copyButton));
-    layout->addWidget(m_table, 1);
-    layout->addWidget(m_readingLine);
-    layout->addWidget(m_throughBinaryLabel);
-    layout->addWidget(m_groupsTable);
-    layout->addWidget(m_copyButton, 0, Qt::AlignRight);
+    m_layout->addWidget(m_table, 1);
+    m_layout->addWidget(m_readingLine);
+    m_layout->addWidget(m_throughBinaryLabel);
+    m_layout->addWidget(m_copyButton, 0, Qt::AlignRight);
     connect(m_copyButton, &QPushButton::clicked, this, &WorkingWindow::copyWorking);
 }
 
@@ -128,23 +131,74 @@ void WorkingWindow::showOffer()
     const Language &language = *m_language;
     applyTexts(this, working::context, working::texts, language);
     m_model->show(m_working, language);
+    // Given only now, so that the view lays out its headers once, for the first working.
+    if (!m_table->model())
+        m_table->setModel(m_model);
+    fitColumns();
     m_readingLine->setText(readingLine(false));
     m_copyButton->setEnabled(!std::holds_alternative<std::monostate>(m_working));
     showGroups();
 }
 
+// From the widest text a column can hold rather than from its rows, which the view
+// would have to make and measure.
+void WorkingWindow::fitColumns()
+{
+    QHeaderView *header = m_table->horizontalHeader();
+    const QFontMetrics metrics = m_table->fontMetrics();
+    const int padding = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin) + 8;
+    for (int column = 0; column < m_model->columnCount(); ++column) {
+        const QString widest = m_model->widestText(column);
+        if (widest.isEmpty()) {
+            header->setSectionResizeMode(column, QHeaderView::Stretch);
+            continue;
+        }
+        const QString title =
+            m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        header->setSectionResizeMode(column, QHeaderView::Interactive);
+        header->resizeSection(column, padding
+                                          + std::max(metrics.horizontalAdvance(title),
+                                                     metrics.horizontalAdvance(widest)));
+    }
+}
+
 QString WorkingWindow::readingLine(bool inFull) const
 {
+    // On screen a long number wraps between any two digits rather than run past the
+    // window's edge; on the clipboard it stays whole.
+    const auto shown = [inFull](std::string digits) {
+        return inFull ? digits : breakableAnywhere(digits);
+    };
     const Language &language = *m_language;
     const Working &steps = m_working;
     if (const auto *division = std::get_if<DivisionWorking>(&steps))
         return language.text(working::context, working::readUpwards)
-               + QString::fromStdString(division->result());
+               + QString::fromStdString(shown(division->result()));
     const auto *positional = std::get_if<PositionalWorking>(&steps);
     if (!positional)
         return language.text(working::context, working::calculateFirst);
+    NumberInBrief sum = positional->sumInBrief(inFull ? SIZE_MAX : lineDigits);
+    sum.first = shown(sum.first);
+    sum.last = shown(sum.last);
     return language.text(working::context, working::sum) + QLatin1String(": ")
-           + briefText(positional->sumInBrief(inFull ? SIZE_MAX : lineDigits), language);
+           + briefText(sum, language);
+}
+
+// Made when first needed: most workings have no groups, and a table is the dearest
+// control of the window to make.
+QTableWidget *WorkingWindow::groupsTable()
+{
+    if (m_groupsTable)
+        return m_groupsTable;
+    m_groupsTable = new QTableWidget(2, 0, m_readingLine->parentWidget());
+    m_groupsTable->setObjectName(QLatin1String(working::name::groupsTable));
+    m_groupsTable->horizontalHeader()->hide();
+    m_groupsTable->verticalHeader()->hide();
+    m_groupsTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_groupsTable->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    m_groupsTable->setFixedHeight(2 * m_groupsTable->verticalHeader()->defaultSectionSize() + 4);
+    m_layout->insertWidget(m_layout->indexOf(m_throughBinaryLabel) + 1, m_groupsTable);
+    return m_groupsTable;
 }
 
 void WorkingWindow::showGroups()
@@ -152,6 +206,13 @@ void WorkingWindow::showGroups()
     const auto *division = std::get_if<DivisionWorking>(&m_working);
     const std::vector<BinaryGroup> groups =
         division && m_throughBinary ? division->binaryGroups() : std::vector<BinaryGroup>();
+    m_throughBinaryLabel->setVisible(!groups.empty());
+    if (groups.empty()) {
+        if (m_groupsTable)
+            m_groupsTable->hide();
+        return;
+    }
+    groupsTable()->setAccessibleName(m_throughBinaryLabel->text());
     m_groupsTable->setColumnCount(int(groups.size()));
     for (int i = 0; i < int(groups.size()); ++i) {
         const BinaryGroup &group = groups[std::size_t(i)];
@@ -160,8 +221,7 @@ void WorkingWindow::showGroups()
         m_groupsTable->item(1, i)->setTextAlignment(Qt::AlignCenter);
     }
     m_groupsTable->resizeColumnsToContents();
-    m_throughBinaryLabel->setVisible(!groups.empty());
-    m_groupsTable->setVisible(!groups.empty());
+    m_groupsTable->show();
 }
 
 void WorkingWindow::copyWorking()
@@ -174,7 +234,7 @@ void WorkingWindow::copyWorking()
         return;
     }
     QString text = m_model->fullText() + QLatin1Char('\n') + readingLine(true);
-    if (m_groupsTable->isVisibleTo(this)) {
+    if (m_groupsTable && m_groupsTable->isVisibleTo(this)) {
         QStringList bits, digits;
         for (int i = 0; i < m_groupsTable->columnCount(); ++i) {
             bits << m_groupsTable->item(0, i)->text();

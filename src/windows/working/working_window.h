@@ -9,6 +9,7 @@ class QLabel;
 class QPushButton;
 class QTableView;
 class QTableWidget;
+class QVBoxLayout;
 
 namespace radixon {
 
@@ -32,7 +33,9 @@ private:
     void showOffer();
     // The result read off the working; a long sum in brief unless asked in full.
     QString readingLine(bool inFull) const;
+    void fitColumns();
     void showGroups();
+    QTableWidget *groupsTable();
     void copyWorking();
 
     QPointer<WorkingOffer> m_offer;
@@ -45,6 +48,7 @@ private:
     QTableView *m_table = nullptr;
     QLabel *m_readingLine = nullptr;
     QLabel *m_throughBinaryLabel = nullptr;
+    QVBoxLayout *m_layout = nullptr;
     QTableWidget *m_groupsTable = nullptr;
     QPushButton *m_copyButton = nullptr;
 };
