@@ -85,9 +85,9 @@ int main()
     const std::string binary = randomDigits(random, 32767, "01", 2);
     const std::string hexadecimal = randomDigits(random, 32767, "0123456789ABCDEFabcdef", 22);
     const double binaryTime =
-        bestSeconds([&] { sink += radixon::binaryToDecimal(binary)->size(); });
+        bestSeconds([&] { sink += radixon::radixToDecimal(binary, 2)->size(); });
     const double hexTime =
-        bestSeconds([&] { sink += radixon::hexadecimalToDecimal(hexadecimal)->size(); });
+        bestSeconds([&] { sink += radixon::radixToDecimal(hexadecimal, 16)->size(); });
     std::printf("radix to decimal, 32767 binary digits:      %8.3f ms\n", binaryTime * 1e3);
     std::printf("radix to decimal, 32767 hexadecimal digits: %8.3f ms\n", hexTime * 1e3);
 

@@ -22,18 +22,6 @@ bool isDigitOf(char c, int base)
     return at != std::string_view::npos && static_cast<int>(at) < base;
 }
 
-std::optional<std::string> converted(std::string_view text, int base)
-{
-    switch (base) {
-    case 2:
-        return binaryToDecimal(text);
-    case 8:
-        return octalToDecimal(text);
-    default:
-        return hexadecimalToDecimal(text);
-    }
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -47,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         text.assign(32760 + (data[0] >> 3), '0');
     text.append(reinterpret_cast<const char *>(data + 1), size - 1);
 
-    const std::optional<std::string> result = converted(text, base);
+    const std::optional<std::string> result = radixToDecimal(text, static_cast<std::uint8_t>(base));
     const bool valid =
         text.size() <= maxLength
         && std::all_of(text.begin(), text.end(), [base](char c) { return isDigitOf(c, base); });

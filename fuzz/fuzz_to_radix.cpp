@@ -46,18 +46,6 @@ std::string expectedDigits(const mpz_class &whole, unsigned base)
     return std::string(reversed.rbegin(), reversed.rend());
 }
 
-std::optional<std::string> backToDecimal(const std::string &digits, unsigned base)
-{
-    switch (base) {
-    case 2:
-        return binaryToDecimal(digits);
-    case 8:
-        return octalToDecimal(digits);
-    default:
-        return hexadecimalToDecimal(digits);
-    }
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -97,7 +85,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                "%zu characters for %s in base %u", digits->size(), whole.get_str().c_str(), base);
 
     if (base == 2 || base == 8 || base == 16) {
-        const std::optional<std::string> back = backToDecimal(*digits, base);
+        const std::optional<std::string> back =
+            radixToDecimal(*digits, static_cast<std::uint8_t>(base));
         FUZZ_CHECK(back && *back == whole.get_str(), "%s in base %u reads back as %s, not %s",
                    digits->c_str(), base, back ? back->c_str() : "(failure)",
                    whole.get_str().c_str());

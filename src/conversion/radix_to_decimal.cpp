@@ -1,9 +1,8 @@
 #include "conversion/radix_to_decimal.h"
 
-#include <gmp.h>
+#include <gmpxx.h>
 
 #include <algorithm>
-#include <cstring>
 
 namespace radixon {
 
@@ -33,36 +32,8 @@ std::optional<std::string> radixToDecimal(std::string_view digits, std::uint8_t 
         return std::nullopt;
     if (digits.empty())
         return std::string("0");
-
-    // mpz_set_str wants a terminated string and would skip blanks itself;
-    // the check above has already refused them.
-    const std::string terminated(digits);
-    mpz_t value;
-    mpz_init(value);
-    std::optional<std::string> result;
-    if (mpz_set_str(value, terminated.c_str(), base) == 0) {
-        std::string text(mpz_sizeinbase(value, 10) + 1, '\0');
-        mpz_get_str(text.data(), 10, value);
-        text.resize(std::strlen(text.c_str()));
-        result = std::move(text);
-    }
-    mpz_clear(value);
-    return result;
-}
-
-std::optional<std::string> binaryToDecimal(std::string_view digits)
-{
-    return radixToDecimal(digits, 2);
-}
-
-std::optional<std::string> octalToDecimal(std::string_view digits)
-{
-    return radixToDecimal(digits, 8);
-}
-
-std::optional<std::string> hexadecimalToDecimal(std::string_view digits)
-{
-    return radixToDecimal(digits, 16);
+    // The check above has refused what mpz_set_str would fail on or skip (blanks).
+    return mpz_class(std::string(digits), base).get_str();
 }
 
 } // namespace radixon

@@ -60,8 +60,8 @@ struct NumberInBrief {
     std::size_t length = 0; // in decimal digits
 };
 
-// How binaryToDecimal, octalToDecimal and hexadecimalToDecimal reach their value: each
-// digit times the base to the power of its position, summed.
+// How radixToDecimal reaches its value: each digit times the base to the power of its
+// position, summed.
 class PositionalWorking {
 public:
     static constexpr std::size_t briefDigits = 6; // kept at each end of a long number
