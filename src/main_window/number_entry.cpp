@@ -53,17 +53,15 @@ NumberEntry::NumberEntry(QWidget *parent) : QLineEdit(parent) {}
 
 void NumberEntry::keyPressEvent(QKeyEvent *event)
 {
+    // A key event arrives accepted: returning without passing it on consumes it.
     switch (classifyEntryKey(*event)) {
     case EntryKeyAction::Calculate:
         emit calculateRequested();
-        event->accept();
         return;
     case EntryKeyAction::ToggleOptions:
         emit toggleOptionsRequested();
-        event->accept();
         return;
     case EntryKeyAction::Drop:
-        event->accept();
         return;
     case EntryKeyAction::Edit:
     case EntryKeyAction::Insert:
