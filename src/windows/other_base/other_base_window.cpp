@@ -14,7 +14,7 @@ namespace radixon {
 
 OtherBaseWindow::OtherBaseWindow(CompanionHost &host)
     : ConverterWindow(host, {other_base::context, other_base::texts,
-                             int(std::size(other_base::texts)), 2565, 1155})
+                             int(std::size(other_base::texts)), 2565, 1155}) // widths in twips
 {
     setObjectName(QLatin1String(other_base::name::window));
     createControls();

@@ -15,7 +15,7 @@ namespace radixon {
 
 ToDecimalWindow::ToDecimalWindow(CompanionHost &host)
     : ConverterWindow(host, {to_decimal::context, to_decimal::texts,
-                             int(std::size(to_decimal::texts)), 2580, 1275})
+                             int(std::size(to_decimal::texts)), 2580, 1275}) // widths in twips
 {
     setObjectName(QLatin1String(to_decimal::name::window));
     createControls();
