@@ -363,6 +363,26 @@ private slots:
         QCOMPARE(window.isMinimized(), target.contains(QLatin1String("Minimize")));
     }
 
+    // A new title reaches the screen at once: the bar repaints when its window's changes
+    // (a language switch renames every window).
+    void titleBarRepaintsANewTitle()
+    {
+        FramedWindow window;
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        struct PaintCounter : QObject {
+            int paints = 0;
+            bool eventFilter(QObject *, QEvent *e) override
+            {
+                paints += e->type() == QEvent::Paint;
+                return false;
+            }
+        } counter;
+        QCoreApplication::processEvents(); // the first frame, painted
+        titleBarOf(&window)->installEventFilter(&counter);
+        window.setWindowTitle(QStringLiteral("Another title"));
+        QTRY_VERIFY(counter.paints > 0);
+    }
+
     // A bar's button lights up under the pointer, and sinks while pressed.
     void titleBarButtonsLightUp()
     {
