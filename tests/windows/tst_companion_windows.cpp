@@ -3,6 +3,7 @@
 #include "windows/about/about_names.h"
 #include "windows/about/about_window.h"
 #include "windows/common/appearance.h"
+#include "windows/common/dialogs.h"
 #include "windows/common/layout.h"
 #include "windows/lists/lists_names.h"
 #include "windows/lists/lists_window.h"
@@ -15,10 +16,12 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimeLine>
+#include <QTimer>
 #include <QUrl>
 
 #include <sys/resource.h>
@@ -115,6 +118,40 @@ private slots:
     {
         test::prepareApplication();
         std::signal(SIGXFSZ, SIG_IGN); // a write past a file size limit just fails
+    }
+
+    // The real message boxes show what they are given and bring back the user's answer.
+    void messageBoxesAskTheUser_data()
+    {
+        QTest::addColumn<int>("answer"); // the button the user clicks; Ok: only told
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("told") << int(QMessageBox::Ok) << false;
+        QTest::newRow("asked, yes") << int(QMessageBox::Yes) << true;
+        QTest::newRow("asked, no") << int(QMessageBox::No) << false;
+    }
+    void messageBoxesAskTheUser()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, yes);
+        QString shown;
+        const QObject untilTheEnd; // a box that never came must not be looked for later
+        QTimer::singleShot(0, &untilTheEnd, [&shown, answer] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                shown =
+                    box->windowTitle() + u'|' + box->text() + u'|' + QString::number(box->icon());
+                box->button(QMessageBox::StandardButton(answer))->click();
+            }
+        });
+        QtDialogs dialogs;
+        if (answer == QMessageBox::Ok) {
+            dialogs.inform(nullptr, QStringLiteral("Radixon"), QStringLiteral("Saved"),
+                           Dialogs::Icon::Information);
+        } else {
+            QCOMPARE(dialogs.askYesNo(nullptr, QStringLiteral("Radixon"), QStringLiteral("Again?")),
+                     yes);
+        }
+        QCOMPARE(shown, answer == QMessageBox::Ok ? QStringLiteral("Radixon|Saved|1")
+                                                  : QStringLiteral("Radixon|Again?|0"));
     }
     void init() { host = std::make_unique<test::FakeHost>(); }
     void cleanup()
