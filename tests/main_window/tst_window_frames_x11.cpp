@@ -10,7 +10,6 @@
 #include "windows/to_decimal/to_decimal_names.h"
 
 #include <QLineEdit>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -201,33 +200,6 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(
             xClientTopLeft(window.get()),
             centred + QPoint(designed.width(), 0) + QPoint(frame.left(), frame.top()), xTimeout);
-    }
-
-    // The real program started while a copy runs asks first; declined by Escape, it ends
-    // as a success, having opened nothing.
-    void secondCopyDeclinedEndsCleanly()
-    {
-        const QTemporaryDir runtime; // where the running copy holds its slot
-        SingleInstance running(runtime.path());
-        QVERIFY(running.claimSlot());
-        QProcess second;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
-        second.setProcessEnvironment(environment);
-        second.start(QStringLiteral(RADIXON_EXECUTABLE), {});
-        QVERIFY(second.waitForStarted(xTimeout));
-        const QString question =
-            test::runTool(u"xdotool search --sync --onlyvisible --pid %1 --name Radixon"_s.arg(
-                              second.processId()))
-                .section(u'\n', 0, 0);
-        // Keys reach it once the window manager has given it the focus.
-        QTRY_COMPARE_WITH_TIMEOUT(test::runTool(u"xdotool getactivewindow"_s).trimmed(), question,
-                                  xTimeout);
-        xdotool(u"key Escape"_s);
-        // The tools run the event loop, in which the program's end may already be seen.
-        QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, xTimeout);
-        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(second.exitCode(), 0);
     }
 };
 
