@@ -121,37 +121,25 @@ private slots:
     }
 
     // The real message boxes show what they are given and bring back the user's answer.
-    void messageBoxesAskTheUser_data()
-    {
-        QTest::addColumn<int>("answer"); // the button the user clicks; Ok: only told
-        QTest::addColumn<bool>("yes");
-        QTest::newRow("told") << int(QMessageBox::Ok) << false;
-        QTest::newRow("asked, yes") << int(QMessageBox::Yes) << true;
-        QTest::newRow("asked, no") << int(QMessageBox::No) << false;
-    }
     void messageBoxesAskTheUser()
     {
-        QFETCH(int, answer);
-        QFETCH(bool, yes);
-        QString shown;
-        const QObject untilTheEnd; // a box that never came must not be looked for later
-        QTimer::singleShot(0, &untilTheEnd, [&shown, answer] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                shown =
-                    box->windowTitle() + u'|' + box->text() + u'|' + QString::number(box->icon());
-                box->button(QMessageBox::StandardButton(answer))->click();
-            }
-        });
-        QtDialogs dialogs;
-        if (answer == QMessageBox::Ok) {
-            dialogs.inform(nullptr, QStringLiteral("Radixon"), QStringLiteral("Saved"),
-                           Dialogs::Icon::Information);
-        } else {
-            QCOMPARE(dialogs.askYesNo(nullptr, QStringLiteral("Radixon"), QStringLiteral("Again?")),
-                     yes);
+        for (const auto answer : {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::No}) {
+            QString shown;
+            const QObject untilTheEnd; // a box that never came must not be looked for later
+            QTimer::singleShot(0, &untilTheEnd, [&shown, answer] {
+                if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                    shown = box->text() + QString::number(box->icon());
+                    box->button(answer)->click();
+                }
+            });
+            QtDialogs dialogs;
+            if (answer == QMessageBox::Ok)
+                dialogs.inform(nullptr, {}, QStringLiteral("Saved"), Dialogs::Icon::Information);
+            else
+                QCOMPARE(dialogs.askYesNo(nullptr, {}, QStringLiteral("Again?")),
+                         answer == QMessageBox::Yes);
+            QCOMPARE(shown, QLatin1String(answer == QMessageBox::Ok ? "Saved1" : "Again?0"));
         }
-        QCOMPARE(shown, answer == QMessageBox::Ok ? QStringLiteral("Radixon|Saved|1")
-                                                  : QStringLiteral("Radixon|Again?|0"));
     }
     void init() { host = std::make_unique<test::FakeHost>(); }
     void cleanup()
