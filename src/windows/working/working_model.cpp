@@ -109,9 +109,12 @@ QString WorkingModel::widestText(int section) const
     case working::ColumnWidth::Weight:
         // The top row has the largest weight; when it is too long for the cell, a
         // lower one nearly as long as the cell allows is written out.
-        return std::get<PositionalWorking>(m_working).weightFits(0, cellDigits)
-                   ? rowTexts(0).value(3)
-                   : QString(int(cellDigits), QLatin1Char('0'));
+        {
+            const auto &positional = std::get<PositionalWorking>(m_working);
+            return positional.weightFits(0, cellDigits)
+                       ? text(positional.weight(0))
+                       : QString(int(cellDigits), QLatin1Char('0'));
+        }
     }
     return {};
 }

@@ -201,11 +201,15 @@ QTableWidget *WorkingWindow::groupsTable()
     return m_groupsTable;
 }
 
-void WorkingWindow::showGroups()
+std::vector<BinaryGroup> WorkingWindow::groups() const
 {
     const auto *division = std::get_if<DivisionWorking>(&m_working);
-    const std::vector<BinaryGroup> groups =
-        division && m_throughBinary ? division->binaryGroups() : std::vector<BinaryGroup>();
+    return division && m_throughBinary ? division->binaryGroups() : std::vector<BinaryGroup>();
+}
+
+void WorkingWindow::showGroups()
+{
+    const std::vector<BinaryGroup> groups = this->groups();
     m_throughBinaryLabel->setVisible(!groups.empty());
     if (groups.empty()) {
         if (m_groupsTable)
@@ -234,11 +238,11 @@ void WorkingWindow::copyWorking()
         return;
     }
     QString text = m_model->fullText() + QLatin1Char('\n') + readingLine(true);
-    if (m_groupsTable && m_groupsTable->isVisibleTo(this)) {
+    if (const std::vector<BinaryGroup> groups = this->groups(); !groups.empty()) {
         QStringList bits, digits;
-        for (int i = 0; i < m_groupsTable->columnCount(); ++i) {
-            bits << m_groupsTable->item(0, i)->text();
-            digits << m_groupsTable->item(1, i)->text();
+        for (const BinaryGroup &group : groups) {
+            bits << QString::fromStdString(group.bits);
+            digits << QString(QLatin1Char(group.digit));
         }
         text += QLatin1Char('\n') + m_throughBinaryLabel->text() + QLatin1Char('\n')
                 + bits.join(QLatin1Char('\t')) + QLatin1Char('\n') + digits.join(QLatin1Char('\t'));

@@ -34,6 +34,8 @@ private:
     // The result read off the working; a long sum in brief unless asked in full.
     QString readingLine(bool inFull) const;
     void fitColumns();
+    // The binary groups the working shows: for octal and hexadecimal from the main window.
+    std::vector<BinaryGroup> groups() const;
     void showGroups();
     QTableWidget *groupsTable();
     void copyWorking();
