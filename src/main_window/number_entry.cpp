@@ -70,17 +70,4 @@ void NumberEntry::keyPressEvent(QKeyEvent *event)
     }
 }
 
-bool NumberEntry::event(QEvent *event)
-{
-    // F1 would otherwise become a "What's This?" request before it reaches keyPressEvent.
-    if (event->type() == QEvent::ShortcutOverride) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_F1) {
-            event->accept();
-            return true;
-        }
-    }
-    return QLineEdit::event(event);
-}
-
 } // namespace radixon

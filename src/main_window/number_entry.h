@@ -30,7 +30,6 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    bool event(QEvent *event) override;
 };
 
 } // namespace radixon

@@ -8,7 +8,6 @@ struct Point {
     int y = 0;
 
     friend bool operator==(const Point &a, const Point &b) { return a.x == b.x && a.y == b.y; }
-    friend bool operator!=(const Point &a, const Point &b) { return !(a == b); }
     friend Point operator-(const Point &a, const Point &b) { return {a.x - b.x, a.y - b.y}; }
     friend Point operator+(const Point &a, const Point &b) { return {a.x + b.x, a.y + b.y}; }
 };

@@ -107,15 +107,9 @@ void TitleBar::initStyleOption(QStyleOptionTitleBar *option) const
     option->subControls = QStyle::SC_TitleBarLabel;
     option->titleBarFlags = titleBarFlags(m_kind, m_buttons);
     option->icon = win->windowIcon();
-    // The window's minimised or maximised state is left out: the bar keeps one layout.
-    if (win->isActiveWindow()) {
-        option->state |= QStyle::State_Active;
-        option->titleBarState = QStyle::State_Active;
-        option->palette.setCurrentColorGroup(QPalette::Active);
-    } else {
-        option->state &= ~QStyle::State_Active;
-        option->palette.setCurrentColorGroup(QPalette::Inactive);
-    }
+    // initFrom has taken the active state and colours from the window. Its minimised or
+    // maximised state is left out: the bar keeps one layout.
+    option->titleBarState = int(option->state & QStyle::State_Active);
     option->text = win->windowTitle();
     const QRect label =
         style()->subControlRect(QStyle::CC_TitleBar, option, QStyle::SC_TitleBarLabel, this);
@@ -172,12 +166,9 @@ void TitleBar::mousePressEvent(QMouseEvent *event)
         m_onDragStart(window(), event->globalPosition().toPoint());
 }
 
-void TitleBar::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    // The windows have a fixed size, so there is nothing to maximise; and the default would
-    // treat the second click as another press and start a second drag.
-    event->accept();
-}
+// The windows have a fixed size, so there is nothing to maximise; and the default would
+// treat the second click as another press and start a second drag.
+void TitleBar::mouseDoubleClickEvent(QMouseEvent *) {}
 
 void TitleBar::placeButtons()
 {

@@ -245,6 +245,7 @@ private slots:
         playEffect(window, EffectDirection::Close, 1, 10, [&] { ++calls; });
         QtMagneticDock dock;
         QVERIFY(dock.startDrag(window, QPoint(10, 10)));
+        QVERIFY(!dock.startDrag(window, QPoint(20, 20))); // one drag at a time
         delete window;
         QPushButton button;
         button.setCheckable(true);

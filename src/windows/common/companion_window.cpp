@@ -54,7 +54,6 @@ void CompanionWindow::unload()
         m_host.dock().removeWindow(this);
     m_registered = false;
     playEffect(this, EffectDirection::Close, 10, 50, [this] {
-        m_finished = true;
         emit unloaded();
         hide();
         deleteLater();
@@ -64,10 +63,6 @@ void CompanionWindow::unload()
 void CompanionWindow::closeEvent(QCloseEvent *event)
 {
     // The close control starts the unload; the window goes once its effect has ended.
-    if (m_finished) {
-        event->accept();
-        return;
-    }
     event->ignore();
     unload();
 }

@@ -49,7 +49,6 @@ protected:
 private:
     bool m_unloading = false;
     bool m_registered = false;
-    bool m_finished = false;
 };
 
 } // namespace radixon

@@ -77,8 +77,6 @@ void TemporaryListWindow::createControls()
                               twipsRect(75, 900, 3855, 195), QColor(0, 0, 255));
     m_onTopBox = placeCheckBox(m_optionsPanel, temporary_list::name::onTopBox,
                                twipsRect(75, 1200, 2310, 240));
-
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
 void TemporaryListWindow::connectSignals()

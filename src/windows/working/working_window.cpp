@@ -83,7 +83,6 @@ void WorkingWindow::createControls()
     m_readingLine = new QLabel(body);
     m_readingLine->setObjectName(QLatin1String(working::name::readingLine));
     m_readingLine->setWordWrap(true);
-    m_readingLine->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     m_throughBinaryLabel = new QLabel(body);
     m_throughBinaryLabel->setObjectName(QLatin1String(working::name::throughBinaryLabel));
     m_copyButton = new QPushButton(body);
