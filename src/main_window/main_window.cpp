@@ -330,13 +330,15 @@ void MainWindow::focusEntry()
 // A click on the picture opens About: the primary button pressed and released on it.
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_aboutPicture && event->type() == QEvent::MouseButtonPress) {
-        m_aboutPressed = static_cast<const QMouseEvent *>(event)->button() == Qt::LeftButton;
-    } else if (watched == m_aboutPicture && event->type() == QEvent::MouseButtonRelease) {
-        const auto *release = static_cast<const QMouseEvent *>(event);
-        if (std::exchange(m_aboutPressed, false) && release->button() == Qt::LeftButton
-            && m_aboutPicture->rect().contains(release->position().toPoint()))
-            showAbout();
+    if (watched == m_aboutPicture) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            m_aboutPressed = static_cast<const QMouseEvent *>(event)->button() == Qt::LeftButton;
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            const auto *release = static_cast<const QMouseEvent *>(event);
+            if (std::exchange(m_aboutPressed, false) && release->button() == Qt::LeftButton
+                && m_aboutPicture->rect().contains(release->position().toPoint()))
+                showAbout();
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
