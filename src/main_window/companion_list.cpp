@@ -37,19 +37,25 @@ constexpr const QMetaObject *classOf = &Window::staticMetaObject;
 namespace name = main_window::name;
 
 // The main window's own controls take the tab positions in between (main_window.cpp).
+// A table, each box's place in twips on a line of its own.
+// clang-format off
 const std::array<CompanionEntry, 6> companionList{{
     {classOf<TemporaryListWindow>, temporary_list::name::window, &make<TemporaryListWindow>,
-     name::temporaryListBox, QT_TRANSLATE_NOOP("MainWindow", "Temporary List"), 210, 2310, red, 4},
-    {classOf<ToDecimalWindow>, to_decimal::name::window, &make<ToDecimalWindow>, name::toDecimalBox,
-     QT_TRANSLATE_NOOP("MainWindow", "Convertion To Decimal"), 420, 2480, blue, 9},
-    {classOf<OtherBaseWindow>, other_base::name::window, &make<OtherBaseWindow>, name::otherBaseBox,
-     QT_TRANSLATE_NOOP("MainWindow", "Convertion To Other"), 630, 2400, blue, 8},
-    {classOf<ListsWindow>, lists::name::window, &make<ListsWindow>, name::listsBox,
-     QT_TRANSLATE_NOOP("MainWindow", "Show Lists"), 840, 2310, blue, 6},
-    {classOf<AboutWindow>, about::name::window, &make<AboutWindow>, nullptr, nullptr, 0, 0, 0, 0},
-    {classOf<WorkingWindow>, working::name::window, &make<WorkingWindow>, nullptr, nullptr, 0, 0, 0,
-     0},
+     name::temporaryListBox, 210, 2310, // the box's top and width in twips
+     QT_TRANSLATE_NOOP("MainWindow", "Temporary List"), red, 4},
+    {classOf<ToDecimalWindow>, to_decimal::name::window, &make<ToDecimalWindow>,
+     name::toDecimalBox, 420, 2480, // twips
+     QT_TRANSLATE_NOOP("MainWindow", "Convertion To Decimal"), blue, 9},
+    {classOf<OtherBaseWindow>, other_base::name::window, &make<OtherBaseWindow>,
+     name::otherBaseBox, 630, 2400, // twips
+     QT_TRANSLATE_NOOP("MainWindow", "Convertion To Other"), blue, 8},
+    {classOf<ListsWindow>, lists::name::window, &make<ListsWindow>,
+     name::listsBox, 840, 2310, // twips
+     QT_TRANSLATE_NOOP("MainWindow", "Show Lists"), blue, 6},
+    {classOf<AboutWindow>, about::name::window, &make<AboutWindow>},
+    {classOf<WorkingWindow>, working::name::window, &make<WorkingWindow>},
 }};
+// clang-format on
 
 const CompanionEntry &companionEntry(const QMetaObject &window)
 {

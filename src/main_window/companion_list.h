@@ -19,12 +19,12 @@ struct CompanionEntry {
     CompanionWindow *(*create)(CompanionHost &host); // a new window, not yet loaded
     // Its box in the options panel; none for About, which the picture opens, or the
     // working, which the converting windows open.
-    const char *boxName;
-    const char *boxCaption; // a source text of the main window's catalogue context
-    int boxTop;             // twips, in the options panel
-    int boxWidth;           // twips
-    QRgb boxColour;
-    int tabPosition; // of the box, in the main window's tab chain
+    const char *boxName = nullptr;
+    int boxTop = 0;                   // twips, in the options panel
+    int boxWidth = 0;                 // twips
+    const char *boxCaption = nullptr; // a source text of the main window's catalogue context
+    QRgb boxColour = 0;
+    int tabPosition = 0; // of the box, in the main window's tab chain
 };
 
 // Every companion window, each once, in the order "Show All" opens the ones with a
