@@ -27,7 +27,6 @@ class FrameKeeper : public QObject {
 public:
     explicit FrameKeeper(QWidget *window) : QObject(window), m_window(window)
     {
-        setObjectName(QStringLiteral("windowFrameKeeper"));
         window->installEventFilter(this);
     }
 
