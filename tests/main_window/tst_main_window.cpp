@@ -4,7 +4,6 @@
 #include "support/window_test_helpers.h"
 #include "tools/window_pictures.h"
 #include "windows/about/about_names.h"
-#include "windows/common/appearance.h"
 #include "windows/lists/lists_names.h"
 #include "windows/other_base/other_base_names.h"
 #include "windows/temporary_list/temporary_list_names.h"
@@ -16,7 +15,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFontInfo>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -523,6 +521,9 @@ private slots:
             menu->findChild<QAction *>(QStringLiteral("showWorkingAction"))->trigger();
             menu->close();
         };
+        const QRect area = window->screen()->availableGeometry();
+        if (byMenu && opener.isEmpty()) // just room for the working on the right
+            window->move(area.right() - 561 - window->frameGeometry().width(), area.top());
         ask();
         QWidget *working = nullptr;
         QTRY_VERIFY((working = openWindow(working::name::window)) && !isEffectRunning(working));

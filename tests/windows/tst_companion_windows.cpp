@@ -2,7 +2,6 @@
 #include "support/window_test_helpers.h"
 #include "windows/about/about_names.h"
 #include "windows/about/about_window.h"
-#include "windows/common/appearance.h"
 #include "windows/common/dialogs.h"
 #include "windows/common/layout.h"
 #include "windows/lists/lists_names.h"

@@ -69,13 +69,9 @@ bool writeListFile(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     // Unbuffered, so that a write that fails (a full disk) is seen here; a buffer
     // flushed on commit would fail unnoticed and replace the old file with a cut one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    // Never committed, the old file stays as it was.
+    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
+           && file.write(bytes) == bytes.size() && file.commit();
 }
 
 } // namespace radixon::temporary_list
