@@ -521,9 +521,8 @@ private slots:
             menu->findChild<QAction *>(QStringLiteral("showWorkingAction"))->trigger();
             menu->close();
         };
-        const QRect area = window->screen()->availableGeometry();
         if (byMenu && opener.isEmpty()) // just room for the working on the right
-            window->move(area.right() - 561 - window->frameGeometry().width(), area.top());
+            window->move(window->screen()->availableGeometry().right() - 561 - window->width(), 0);
         ask();
         QWidget *working = nullptr;
         QTRY_VERIFY((working = openWindow(working::name::window)) && !isEffectRunning(working));
