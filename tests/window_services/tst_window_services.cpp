@@ -305,6 +305,7 @@ private slots:
         frame->setGeometry(10, 10, 120, 80);
         label->setGeometry(10, 20, 60, 20);
         main.show();
+        QCOMPARE(frameMargins(&main), QMargins()); // framed by the window manager alone
         const QPoint before = main.frameGeometry().topLeft();
         QtMagneticDock dock;
         QCOMPARE(docked && dock.addWindow(&main) && !dock.addWindow(&main), docked); // once
@@ -329,8 +330,7 @@ private slots:
         QTest::addColumn<Qt::MouseButton>("button");
         QTest::addColumn<bool>("acceptClose");
         QTest::addColumn<int>("drags");
-        const QString bar = QStringLiteral("titleBar"),
-                      close = QStringLiteral("titleBarCloseButton");
+        const QString bar = QStringLiteral("titleBar"), close = bar + QLatin1String("CloseButton");
         QTest::newRow("left button on the bar starts a drag") << bar << Qt::LeftButton << true << 1;
         QTest::newRow("right button on the bar does not") << bar << Qt::RightButton << true << 0;
         QTest::newRow("middle button on the bar does not") << bar << Qt::MiddleButton << true << 0;
