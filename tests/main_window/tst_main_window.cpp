@@ -329,6 +329,7 @@ private slots:
         });
         QVERIFY(shown);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+        QCOMPARE(window->windowIcon().availableSizes(), QList<QSize>{QSize(64, 64)}); // taskbar
     }
 
     // Started in a language made for the test, whose catalogue writes "xx:" before every
@@ -567,9 +568,8 @@ private slots:
             opener == main_window::name::toDecimalBox ? "Άθροισμα: " : "Διαβάζουμε τα υπόλοιπα")));
     }
 
-    // With no room on the right of the window that asked, the working opens on its left,
-    // on top while the main window is; the longest input shows its weights as powers and long terms
-    // in brief, and is too long to copy.
+    // No room on the asker's right: the working opens on its left, on top with the main window;
+    // the longest input shows weights as powers, long terms in brief, and is too long to copy.
     void workingOfTheLongestInput()
     {
         const QRect area = window->screen()->availableGeometry();

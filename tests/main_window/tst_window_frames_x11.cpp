@@ -3,7 +3,6 @@
 #include "support/window_test_helpers.h"
 #include "support/x11_tools.h"
 #include "window_services/title_bar.h"
-#include "windows/common/appearance.h"
 #include "windows/common/layout.h"
 #include "windows/lists/lists_names.h"
 #include "windows/temporary_list/temporary_list_names.h"

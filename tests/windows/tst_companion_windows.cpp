@@ -268,6 +268,7 @@ private slots:
         const int unfoldedClient = test::clientHeight(window);
         for (const bool greek : {true, false}) {
             test::clickBox(window, converter::name::optionsBox);
+            QVERIFY(!control(converter::name::onTopBox)->isVisibleTo(window)); // Tab passes it
             QCOMPARE(test::clientHeight(window), twipsToPixels(90 + 2805 + 90));
             QCOMPARE(window->frameGeometry(),
                      unfolded.adjusted(0, 0, 0, test::clientHeight(window) - unfoldedClient));
