@@ -64,8 +64,7 @@ bool showsWhole(const QWidget *working)
         }
     }
     const auto *line = test::control<QLabel>(working, working::name::readingLine);
-    const QRect room(QPoint(), QSize(line->width(), 10000));
-    return metrics.boundingRect(room, Qt::TextWordWrap, line->text()).width() <= line->width();
+    return line->minimumSizeHint().width() <= line->width(); // wrapped within its width
 }
 
 } // namespace

@@ -392,8 +392,8 @@ private slots:
         const QByteArray selected = temporary_list::name::removeSelectedBox;
         QTest::newRow("Remove Selected Item without a current line")
             << selected << textLines({"a", "b"}) << -1 << textLines({"a", "b"});
-        QTest::newRow("Remove Selected Item with a current line")
-            << selected << textLines({"a", "b", "c"}) << 1 << textLines({"a", "c"});
+        QTest::newRow("Remove Selected Item, the first line")
+            << selected << textLines({"a", "b", "c"}) << 0 << textLines({"b", "c"});
         QTest::newRow("Remove Double Items: case counts")
             << QByteArray(temporary_list::name::removeRepeatsBox) << textLines({"a", "A", "a"}) << 2
             << textLines({"a", "A"});
