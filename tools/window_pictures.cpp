@@ -80,14 +80,18 @@ struct WorkingPicture {
     const char *number;
 };
 const WorkingPicture workings[] = {
-    {"working-255-binary", main_window::name::window, main_window::name::numberField,
-     main_window::name::systemList, "0", "255"},
+    {"working-12.75-binary", main_window::name::window, main_window::name::numberField,
+     main_window::name::systemList, "0", "12.75"},
+    {"working-0.1-binary", main_window::name::window, main_window::name::numberField,
+     main_window::name::systemList, "0", "0.1"},
     {"working-2024-hexadecimal", main_window::name::window, main_window::name::numberField,
      main_window::name::systemList, "2", "2024"},
     {"working-ff-to-decimal", to_decimal::name::window, to_decimal::name::numberField,
      to_decimal::name::systemList, "2", "FF"},
-    {"working-123-base-60", other_base::name::window, other_base::name::numberField,
-     other_base::name::baseField, "60", "123"},
+    {"working-1000000-base-36", other_base::name::window, other_base::name::numberField,
+     other_base::name::baseField, "36", "1000000"},
+    {"working-not-a-binary-digit", to_decimal::name::window, to_decimal::name::numberField,
+     to_decimal::name::systemList, "0", "1021"},
 };
 
 bool takeWorkings(const QString &language, const PictureTaker &take)

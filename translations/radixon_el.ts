@@ -432,5 +432,129 @@ It comes without any warranty; you use it at your own risk.</source>
         <source>The working is too long to copy</source>
         <translation>Τα βήματα είναι πολύ μεγάλα για αντιγραφή</translation>
     </message>
+    <message>
+        <source>Fractional part</source>
+        <translation>Κλασματικό μέρος</translation>
+    </message>
+    <message>
+        <source>Fraction</source>
+        <translation>Κλασματικό μέρος</translation>
+    </message>
+    <message>
+        <source>Fraction × Base</source>
+        <translation>Γινόμενο (× βάση)</translation>
+    </message>
+    <message>
+        <source>Next Fraction</source>
+        <translation>Νέο κλασματικό μέρος</translation>
+    </message>
+    <message>
+        <source>%1 from decimal to binary (base 2)</source>
+        <translation>%1 από το δεκαδικό στο δυαδικό (βάση 2)</translation>
+    </message>
+    <message>
+        <source>%1 from binary (base 2) to decimal</source>
+        <translation>%1 από το δυαδικό (βάση 2) στο δεκαδικό</translation>
+    </message>
+    <message>
+        <source>%1 from decimal to octal (base 8)</source>
+        <translation>%1 από το δεκαδικό στο οκταδικό (βάση 8)</translation>
+    </message>
+    <message>
+        <source>%1 from octal (base 8) to decimal</source>
+        <translation>%1 από το οκταδικό (βάση 8) στο δεκαδικό</translation>
+    </message>
+    <message>
+        <source>%1 from decimal to hexadecimal (base 16)</source>
+        <translation>%1 από το δεκαδικό στο δεκαεξαδικό (βάση 16)</translation>
+    </message>
+    <message>
+        <source>%1 from hexadecimal (base 16) to decimal</source>
+        <translation>%1 από το δεκαεξαδικό (βάση 16) στο δεκαδικό</translation>
+    </message>
+    <message>
+        <source>%1 from decimal to base %2</source>
+        <translation>%1 από το δεκαδικό στη βάση %2</translation>
+    </message>
+    <message>
+        <source>Divide by %1 repeatedly: each remainder is a digit.</source>
+        <translation>Διαιρούμε διαδοχικά με το %1: κάθε υπόλοιπο είναι ένα ψηφίο.</translation>
+    </message>
+    <message>
+        <source>Each digit times %1 to the power of its position; the products are added.</source>
+        <translation>Κάθε ψηφίο επί το %1 υψωμένο στη θέση του· τα γινόμενα προστίθενται.</translation>
+    </message>
+    <message>
+        <source>The fractional part %1: multiply by %2 repeatedly; the whole part of each product is the next digit.</source>
+        <translation>Το κλασματικό μέρος %1: πολλαπλασιάζουμε διαδοχικά με το %2· το ακέραιο μέρος κάθε γινομένου είναι το επόμενο ψηφίο.</translation>
+    </message>
+    <message>
+        <source>Read the remainders from the last to the first, then the digits of the fraction from the first to the last: </source>
+        <translation>Διαβάζουμε τα υπόλοιπα από το τελευταίο προς το πρώτο και μετά τα ψηφία του κλασματικού μέρους από το πρώτο προς το τελευταίο: </translation>
+    </message>
+    <message>
+        <source>The result field holds the whole part only.</source>
+        <translation>Το πεδίο του αποτελέσματος δείχνει μόνο το ακέραιο μέρος.</translation>
+    </message>
+    <message>
+        <source>The fraction %1 comes back, so the digits in parentheses repeat for ever (period %2).</source>
+        <translation>Το κλασματικό μέρος %1 ξαναεμφανίζεται, άρα τα ψηφία μέσα στην παρένθεση επαναλαμβάνονται επ’ άπειρον (περίοδος %2).</translation>
+    </message>
+    <message>
+        <source>The digits repeat with a period of %1 digits, longer than the %2 rows shown here.</source>
+        <translation>Τα ψηφία επαναλαμβάνονται με περίοδο %1 ψηφίων, μεγαλύτερη από τις %2 γραμμές που φαίνονται εδώ.</translation>
+    </message>
+    <message>
+        <source>(Copy gives it in full.)</source>
+        <translation>(Η Αντιγραφή το δίνει ολόκληρο.)</translation>
+    </message>
+    <message>
+        <source>Digit values: %1</source>
+        <translation>Τιμές ψηφίων: %1</translation>
+    </message>
+    <message>
+        <source>In base %1 a digit may take two or three figures, so the digits are spaced here; the result field writes them run together.</source>
+        <translation>Στη βάση %1 ένα ψηφίο μπορεί να γράφεται με δύο ή τρία αριθμητικά ψηφία, γι’ αυτό εδώ τα ψηφία χωρίζονται με κενά· το πεδίο του αποτελέσματος τα γράφει κολλητά.</translation>
+    </message>
+    <message>
+        <source>The last calculation gave no result.</source>
+        <translation>Ο τελευταίος υπολογισμός δεν έδωσε αποτέλεσμα.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number.</source>
+        <translation>Το «%1» δεν είναι αριθμός.</translation>
+    </message>
+    <message>
+        <source>%1 is negative: only numbers from 0 upwards are converted.</source>
+        <translation>Το %1 είναι αρνητικό: μετατρέπονται μόνο αριθμοί από το 0 και πάνω.</translation>
+    </message>
+    <message>
+        <source>%1 is too large: the largest number converted is %2 (2^96 − 1).</source>
+        <translation>Το %1 είναι πολύ μεγάλο: ο μεγαλύτερος αριθμός που μετατρέπεται είναι ο %2 (2^96 − 1).</translation>
+    </message>
+    <message>
+        <source>“%1” is not a digit in base %2: its digits are %3.</source>
+        <translation>Το «%1» δεν είναι ψηφίο της βάσης %2: τα ψηφία της είναι %3.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a base: a base is a whole number from 2 to 255.</source>
+        <translation>Το «%1» δεν είναι βάση: βάση είναι ένας ακέραιος από το 2 έως το 255.</translation>
+    </message>
+    <message>
+        <source>The number has %1 digits: at most 32767 are converted.</source>
+        <translation>Ο αριθμός έχει %1 ψηφία: μετατρέπονται το πολύ 32767.</translation>
+    </message>
+    <message>
+        <source>0 and 1</source>
+        <translation>0 και 1</translation>
+    </message>
+    <message>
+        <source>0 to %1</source>
+        <translation>0 έως %1</translation>
+    </message>
+    <message>
+        <source>0 to 9 and A to %1</source>
+        <translation>0 έως 9 και A έως %1</translation>
+    </message>
 </context>
 </TS>

@@ -47,7 +47,51 @@ mpz_class digitsValue(std::string_view digits)
     return m;
 }
 
+// The sign and the digits on either side of the separator, before any check of size.
+struct NumberForm {
+    bool negative = false;
+    std::string_view whole;
+    std::string_view fraction;
+};
+
+std::optional<NumberForm> numberForm(std::string_view text, std::string_view decimalSeparator)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+
+    NumberForm form;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        form.negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+
+    std::size_t pos = 0;
+    while (pos < text.size() && isDigit(text[pos]))
+        ++pos;
+    form.whole = text.substr(0, pos);
+    if (pos < text.size()) {
+        if (decimalSeparator.empty()
+            || text.substr(pos, decimalSeparator.size()) != decimalSeparator)
+            return std::nullopt;
+        pos += decimalSeparator.size();
+        const std::size_t start = pos;
+        while (pos < text.size() && isDigit(text[pos]))
+            ++pos;
+        form.fraction = text.substr(start, pos - start);
+    }
+    if (pos != text.size() || (form.whole.empty() && form.fraction.empty()))
+        return std::nullopt;
+    return form;
+}
+
 } // namespace
+
+bool hasNumberForm(std::string_view text, std::string_view decimalSeparator)
+{
+    return numberForm(text, decimalSeparator).has_value();
+}
 
 Decimal decimalFromInteger(std::uint64_t magnitude, bool negative)
 {
@@ -60,34 +104,12 @@ Decimal decimalFromInteger(std::uint64_t magnitude, bool negative)
 
 std::optional<Decimal> parseDecimal(std::string_view text, std::string_view decimalSeparator)
 {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-
-    bool negative = false;
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-
-    std::size_t pos = 0;
-    while (pos < text.size() && isDigit(text[pos]))
-        ++pos;
-    std::string_view whole = text.substr(0, pos);
-    std::string_view fraction;
-    if (pos < text.size()) {
-        if (decimalSeparator.empty()
-            || text.substr(pos, decimalSeparator.size()) != decimalSeparator)
-            return std::nullopt;
-        pos += decimalSeparator.size();
-        const std::size_t start = pos;
-        while (pos < text.size() && isDigit(text[pos]))
-            ++pos;
-        fraction = text.substr(start, pos - start);
-    }
-    if (pos != text.size() || (whole.empty() && fraction.empty()))
+    const std::optional<NumberForm> form = numberForm(text, decimalSeparator);
+    if (!form)
         return std::nullopt;
+    std::string_view whole = form->whole;
+    const std::string_view fraction = form->fraction;
+    const bool negative = form->negative;
 
     while (!whole.empty() && whole.front() == '0')
         whole.remove_prefix(1);

@@ -34,6 +34,9 @@ Decimal decimalFromInteger(std::uint64_t magnitude, bool negative = false);
 // not such a number, or a magnitude beyond Decimal::maxMagnitude.
 std::optional<Decimal> parseDecimal(std::string_view text, std::string_view decimalSeparator);
 
+// Whether the text is a number as parseDecimal reads it, whatever its magnitude.
+bool hasNumberForm(std::string_view text, std::string_view decimalSeparator);
+
 // Reads a base as typed: a number as for parseDecimal, rounded to a whole number
 // half to even, that must lie in 0..255.
 std::optional<std::uint8_t> parseBase(std::string_view text, std::string_view decimalSeparator);

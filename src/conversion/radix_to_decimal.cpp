@@ -8,8 +8,6 @@ namespace radixon {
 
 namespace {
 
-constexpr std::size_t maxInputLength = 32767;
-
 bool isDigitOf(char c, int base)
 {
     if (c >= '0' && c <= '9')
@@ -21,7 +19,7 @@ bool isDigitOf(char c, int base)
 
 bool isRadixText(std::string_view digits, std::uint8_t base)
 {
-    return digits.size() <= maxInputLength
+    return digits.size() <= maxRadixTextLength
            && std::all_of(digits.begin(), digits.end(),
                           [base](char c) { return isDigitOf(c, base); });
 }

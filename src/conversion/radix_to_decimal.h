@@ -1,11 +1,14 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace radixon {
+
+constexpr std::size_t maxRadixTextLength = 32767;
 
 // Exact decimal value, in plain digits, of a string of digits in base 2, 8 or 16
 // (UTF-8 text as typed: no trimming, sign or prefix). An empty text gives "0"; a

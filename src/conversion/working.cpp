@@ -5,22 +5,55 @@
 
 #include <gmpxx.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace radixon {
 
 namespace {
 
-mpz_class wholePartOf(const Decimal &value)
+mpz_class mantissaOf(const Decimal &value)
 {
     mpz_class mantissa = value.hi;
     mantissa <<= 32;
     mantissa += value.mid;
     mantissa <<= 32;
     mantissa += value.lo;
-    mpz_class scale;
-    mpz_ui_pow_ui(scale.get_mpz_t(), 10, value.scale);
-    return mantissa / scale;
+    return mantissa;
+}
+
+mpz_class tenToThe(unsigned exponent)
+{
+    mpz_class power;
+    mpz_ui_pow_ui(power.get_mpz_t(), 10, exponent);
+    return power;
+}
+
+mpz_class wholePartOf(const Decimal &value) { return mantissaOf(value) / tenToThe(value.scale); }
+
+// The fractional part is this over 10^scale.
+mpz_class fractionNumerator(const Decimal &value)
+{
+    return mantissaOf(value) % tenToThe(value.scale);
+}
+
+// numerator / 10^scale with '.', without trailing zeros.
+std::string decimalText(const mpz_class &numerator, unsigned scale)
+{
+    std::string text = numerator.get_str();
+    if (text.size() <= scale)
+        text.insert(0, scale + 1 - text.size(), '0');
+    text.insert(text.size() - scale, 1, '.');
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.')
+        text.pop_back();
+    return text;
+}
+
+// How many times `prime` divides `number`.
+mp_bitcnt_t multiplicity(mpz_class number, unsigned prime)
+{
+    return mpz_remove(number.get_mpz_t(), number.get_mpz_t(), mpz_class(prime).get_mpz_t());
 }
 
 // The positional bases are powers of two, so a weight is a shift.
@@ -115,6 +148,16 @@ DivisionRow DivisionWorking::row(std::size_t index) const
 
 std::string DivisionWorking::result() const { return *toRadix(m_value, m_base); }
 
+std::vector<std::uint8_t> DivisionWorking::digitValues() const
+{
+    std::vector<std::uint8_t> digits(m_rowCount);
+    mpz_class number = wholePartOf(m_value);
+    for (auto digit = digits.rbegin(); digit != digits.rend(); ++digit)
+        *digit = static_cast<std::uint8_t>(
+            mpz_fdiv_q_ui(number.get_mpz_t(), number.get_mpz_t(), m_base));
+    return digits;
+}
+
 std::vector<BinaryGroup> DivisionWorking::binaryGroups() const
 {
     if (m_base != 8 && m_base != 16)
@@ -129,6 +172,75 @@ std::vector<BinaryGroup> DivisionWorking::binaryGroups() const
         groups.push_back({group, radixDigit(value).front()});
     }
     return groups;
+}
+
+std::optional<FractionWorking> FractionWorking::of(const Decimal &value, std::uint8_t base)
+{
+    if (!toRadix(value, base) || fractionNumerator(value) == 0)
+        return std::nullopt;
+    return FractionWorking(value, base);
+}
+
+// In lowest terms the fraction is p/q with q = 2^x·5^y. Multiplying by the base clears
+// the primes the base shares with q, which takes the preperiod; what remains of q, m, is
+// coprime to the base, and the digits repeat with the order of the base modulo m.
+FractionWorking::FractionWorking(const Decimal &value, std::uint8_t base)
+    : m_value(value), m_base(base)
+{
+    const mpz_class numerator = fractionNumerator(value);
+    mpz_class denominator = tenToThe(value.scale);
+    denominator /= gcd(numerator, denominator);
+    const mpz_class b = base;
+    mpz_class modulus = 1, order = 1, power;
+    for (const unsigned prime : {2u, 5u}) {
+        const mp_bitcnt_t inDenominator = multiplicity(denominator, prime);
+        const mp_bitcnt_t inBase = multiplicity(b, prime);
+        if (inBase > 0) { // each row clears inBase of them
+            m_preperiodLength =
+                std::max<std::size_t>(m_preperiodLength, (inDenominator + inBase - 1) / inBase);
+        } else if (inDenominator > 0) {
+            mpz_ui_pow_ui(power.get_mpz_t(), prime, inDenominator);
+            modulus *= power;
+            order *= power / prime * (prime - 1); // φ of the prime's power
+        }
+    }
+    // order is φ(modulus), whose only primes are 2 and 5; the base's order divides it.
+    for (const unsigned prime : {2u, 5u}) {
+        while (mpz_divisible_ui_p(order.get_mpz_t(), prime)) {
+            const mpz_class smaller = order / prime;
+            mpz_powm(power.get_mpz_t(), b.get_mpz_t(), smaller.get_mpz_t(), modulus.get_mpz_t());
+            if (power != 1)
+                break;
+            order = smaller;
+        }
+    }
+    if (modulus == 1)
+        order = 0;
+    m_periodLength = order.get_str();
+
+    const mpz_class shown = order + m_preperiodLength;
+    m_periodShownWhole = shown <= maxRows;
+    m_rowCount = m_periodShownWhole ? shown.get_ui() : maxRows;
+}
+
+std::string FractionWorking::fraction() const
+{
+    return decimalText(fractionNumerator(m_value), m_value.scale);
+}
+
+// Row i's fraction is a·b^i mod 10^s over 10^s, so any row costs one modular power.
+MultiplicationRow FractionWorking::row(std::size_t index) const
+{
+    const mpz_class ten = tenToThe(m_value.scale);
+    mpz_class fraction;
+    mpz_powm_ui(fraction.get_mpz_t(), mpz_class(m_base).get_mpz_t(), index, ten.get_mpz_t());
+    fraction = fraction * fractionNumerator(m_value) % ten;
+    const mpz_class product = fraction * m_base;
+    mpz_class digit, carried;
+    mpz_fdiv_qr(digit.get_mpz_t(), carried.get_mpz_t(), product.get_mpz_t(), ten.get_mpz_t());
+    const auto digitValue = static_cast<unsigned>(digit.get_ui());
+    return {decimalText(fraction, m_value.scale), decimalText(product, m_value.scale), digitValue,
+            radixDigit(static_cast<std::uint8_t>(digitValue)), decimalText(carried, m_value.scale)};
 }
 
 std::optional<PositionalWorking> PositionalWorking::of(std::string_view digits, std::uint8_t base)
@@ -160,11 +272,9 @@ std::string PositionalWorking::term(std::size_t row) const
     return shifted(value(row), exponent(row)).get_str();
 }
 
-bool PositionalWorking::weightFits(std::size_t row, std::size_t maxLength) const
+NumberInBrief PositionalWorking::weightInBrief(std::size_t row, std::size_t maxLength) const
 {
-    // 2^e has floor(e·log10 2) + 1 digits. For the exponents a 32767-digit input reaches,
-    // e·log10 2 never comes within 1e-6 of a whole number, far beyond a double's error.
-    return double(exponent(row)) * 0.30102999566398120 < double(maxLength);
+    return inBrief(shifted(1, exponent(row)), maxLength);
 }
 
 NumberInBrief PositionalWorking::termInBrief(std::size_t row, std::size_t maxLength) const

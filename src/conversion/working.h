@@ -36,10 +36,14 @@ public:
     // Fails where toRadix fails.
     static std::optional<DivisionWorking> of(const Decimal &value, std::uint8_t base);
 
+    const Decimal &value() const { return m_value; }
     std::uint8_t base() const { return m_base; }
     std::size_t rowCount() const { return m_rowCount; }
     DivisionRow row(std::size_t index) const; // index < rowCount()
     std::string result() const;
+    // The values of result()'s digits, most significant first: from base 23 on, the
+    // run-together figures do not say where one digit ends.
+    std::vector<std::uint8_t> digitValues() const;
     // For bases 8 and 16, the shortcut: binary digits grouped from the right by three
     // or four. Empty for other bases.
     std::vector<BinaryGroup> binaryGroups() const;
@@ -50,6 +54,52 @@ private:
     Decimal m_value;
     std::uint8_t m_base;
     std::size_t m_rowCount = 0;
+};
+
+// One step of the repeated multiplication: fraction × base = product; the product's
+// whole part is the next digit and its fraction goes on to the next row. Numbers are
+// exact decimal text with '.' and no trailing zeros ("0.75", "1.5", a whole "1").
+struct MultiplicationRow {
+    std::string fraction;
+    std::string product;
+    unsigned digit = 0;    // the product's whole part
+    std::string digitText; // as radixDigit writes it
+    std::string carried;   // the product's fraction, the next row's fraction ("0" at the end)
+};
+
+// How the fractional part of a value is written in a base: multiplied by the base
+// again and again. The fraction is a/10^s, so it ends or, from some row on, repeats.
+class FractionWorking {
+public:
+    static constexpr std::size_t maxRows = 128; // rows shown at most
+
+    // Fails where toRadix fails, and for a value without a fractional part (12 or 12.00).
+    static std::optional<FractionWorking> of(const Decimal &value, std::uint8_t base);
+
+    std::uint8_t base() const { return m_base; }
+    std::string fraction() const; // the value's fractional part, as a row writes it
+    // Rows shown: until the fraction is 0, or through the first whole period (the last
+    // row's carried fraction is then the fraction of row preperiodLength()); at most maxRows.
+    std::size_t rowCount() const { return m_rowCount; }
+    MultiplicationRow row(std::size_t index) const; // any index, also past rowCount()
+    // Digits before the repeating part; all of them when the fraction ends.
+    std::size_t preperiodLength() const { return m_preperiodLength; }
+    bool repeats() const { return m_periodLength != "0"; }
+    // In decimal figures, "0" when the fraction ends: 10^-28 in binary repeats every
+    // 4·5^27 digits, beyond 64 bits.
+    std::string periodLength() const { return m_periodLength; }
+    // Whether rowCount() covers the preperiod and one whole period.
+    bool periodShownWhole() const { return m_periodShownWhole; }
+
+private:
+    FractionWorking(const Decimal &value, std::uint8_t base);
+
+    Decimal m_value;
+    std::uint8_t m_base;
+    std::size_t m_preperiodLength = 0;
+    std::string m_periodLength;
+    std::size_t m_rowCount = 0;
+    bool m_periodShownWhole = true;
 };
 
 // A number shown in a narrow place: whole when it has at most the digits asked for,
@@ -70,6 +120,7 @@ public:
     static std::optional<PositionalWorking> of(std::string_view digits, std::uint8_t base);
 
     std::uint8_t base() const { return m_base; }
+    const std::string &digits() const { return m_digits; } // as typed
     // One row a digit, most significant first.
     std::size_t rowCount() const { return m_digits.size(); }
     char digit(std::size_t row) const { return m_digits[row]; } // as typed
@@ -78,8 +129,7 @@ public:
     // base^position and value × base^position, in full or in brief.
     std::string weight(std::size_t row) const;
     std::string term(std::size_t row) const;
-    // Whether the weight has at most `maxLength` digits; known without working it out.
-    bool weightFits(std::size_t row, std::size_t maxLength) const;
+    NumberInBrief weightInBrief(std::size_t row, std::size_t maxLength) const;
     NumberInBrief termInBrief(std::size_t row, std::size_t maxLength) const;
     std::string sum() const;
     NumberInBrief sumInBrief(std::size_t maxLength) const;

@@ -206,13 +206,14 @@ void MainWindow::calculate()
     const QString input = m_numberField->text();
     if (!input.isEmpty()) {
         // A failed conversion clears the result rather than leave one that belongs to
-        // another number.
-        const std::optional<DivisionWorking> working = decimalTextWorking(input, selectedBase());
-        m_resultField->setText(working ? QString::fromStdString(working->result()) : QString());
-        if (working) {
-            m_workingOffer->setWorking(*working);
+        // another number; the working tells why.
+        Working working = decimalTextWorking(input, selectedBase());
+        const auto *steps = std::get_if<DivisionWorking>(&working);
+        m_resultField->setText(steps ? QString::fromStdString(steps->result()) : QString());
+        const bool converted = steps != nullptr;
+        m_workingOffer->setWorking(std::move(working));
+        if (converted)
             appendResultLine();
-        }
     }
     focusEntry();
 }

@@ -1,3 +1,4 @@
+#include "conversion/conversion_failure.h"
 #include "conversion/radix_to_decimal.h"
 #include "conversion/to_radix.h"
 #include "conversion/working.h"
@@ -7,19 +8,24 @@
 
 #include <gmpxx.h>
 
+#include <set>
+
 using namespace radixon;
 
 namespace {
 
 const QByteArray maxText = "79228162514264337593543950335"; // 2^96 - 1
 
-// A routine, its input, its separator or base, and the result (empty: refused).
-enum Routine { ParseDecimal, ParseBase, ToRadix, ToDecimal };
+// A routine, its input, its separator or base, and the result (empty: refused). The Why
+// routines explain the refusals of the three before them.
+enum Routine { ParseDecimal, ParseBase, ToDecimal, WhyDecimal, WhyBase, WhyRadix, ToRadix };
 struct Case {
     Routine routine;
     QByteArray input, argument, expected;
 };
-const char *const routineNames[] = {"parseDecimal", "parseBase", "toRadix", "to decimal"};
+const char *const routineNames[] = {"parseDecimal",   "parseBase",   "to decimal",
+                                    "decimalFailure", "baseFailure", "radixTextFailure",
+                                    "toRadix"};
 Routine section = ParseDecimal;
 
 void row(const char *name, const QByteArray &input, const QByteArray &argument,
@@ -32,6 +38,12 @@ void row(const char *name, const QByteArray &input, const QByteArray &argument,
 QByteArray shown(const Decimal &value) { return QByteArray::fromStdString(toString(value)); }
 QByteArray shown(std::uint8_t value) { return QByteArray::number(value); }
 QByteArray shown(const std::string &value) { return QByteArray::fromStdString(value); }
+QByteArray shown(const ConversionFailure &failure)
+{
+    const char *const reasons[] = {"not a number", "negative",     "too large",
+                                   "not a digit",  "out of range", "too long"};
+    return shown(reasons[int(failure.reason)] + (' ' + failure.character)).trimmed();
+}
 template <class T>
 QByteArray shown(const std::optional<T> &value)
 {
@@ -49,9 +61,34 @@ QByteArray run(const Case &c)
         return shown(parseBase(in, argument));
     case ToRadix:
         return shown(toRadix(parseDecimal(in, ".").value(), base));
-    default:
+    case ToDecimal:
         return shown(radixToDecimal(in, base));
+    case WhyDecimal:
+        return shown(decimalFailure(in, argument));
+    case WhyBase:
+        return shown(baseFailure(in, argument));
+    default:
+        return shown(radixTextFailure(in, base));
     }
+}
+
+// Whether the routine's Why routine is silent exactly when the routine succeeds.
+bool explained(const Case &c)
+{
+    const QByteArray result = run(c);
+    const bool succeeds = !result.isEmpty() && !result.startsWith('-')
+                          && (c.routine != ParseBase || result.toInt() >= 2);
+    return run({Routine(c.routine + 3), c.input, c.argument, {}}).isEmpty() == succeeds;
+}
+
+// An exact decimal text as a rational.
+mpq_class rational(std::string text)
+{
+    const std::size_t point = std::min(text.find('.'), text.size());
+    const std::string places(text.erase(point, 1).size() - point, '0');
+    mpq_class value(text + "/1" + places, 10);
+    value.canonicalize();
+    return value;
 }
 
 } // namespace
@@ -111,11 +148,31 @@ private slots:
         row("hexadecimal with a space", "f f", "16", "");
         row("32767 characters", QByteArray(32766, '0') + "1", "2", "1");
         row("32768 characters", QByteArray(32767, '0') + "1", "2", "");
+        section = WhyDecimal;
+        for (const char *text : {"abc", "", "1.2.3", "--5", "1e5"})
+            row(("\"" + QByteArray(text) + "\" is not a number").constData(), text, ".",
+                "not a number");
+        row("below zero", "-5", ".", "negative");
+        row("a fraction below zero", "-0.5", ".", "negative");
+        row("negative zero converts", "-0", ".", "");
+        row("one above the maximum", "79228162514264337593543950336", ".", "too large");
+        row("far below zero is too large", "-" + maxText + "0", ".", "too large");
+        section = WhyBase;
+        for (const char *text : {"1", "0", "256", "-2", "x"})
+            row(("\"" + QByteArray(text) + "\" is no base").constData(), text, ".", "out of range");
+        section = WhyRadix;
+        row("binary names the 2", "1021", "2", "not a digit 2");
+        row("hexadecimal names the G", "12G", "16", "not a digit G");
+        row("a two-byte letter whole", "1é0", "2", "not a digit é");
+        row("a three-byte sign whole", "7€", "8", "not a digit €");
+        row("32768 ones", QByteArray(32768, '1'), "2", "too long");
+        row("too long before a wrong digit", QByteArray(32768, 'x'), "16", "too long");
     }
     void converts()
     {
         QFETCH(Case, c);
         QCOMPARE(run(c), c.expected);
+        QVERIFY(c.routine > ToDecimal || explained(c));
     }
     // Values built directly: a whole number past 32 bits, and a zero marked negative.
     void convertsBuiltValues()
@@ -135,6 +192,11 @@ private slots:
             QByteArray text = "." + QByteArray::number(random.bounded(1000));
             for (int n = random.bounded(1, 30); n > 0; --n)
                 text.prepend(char('0' + random.bounded(10)));
+            QByteArray garbled; // the refusals explained, on texts of a small alphabet
+            for (int n = random.bounded(7); n > 0; --n)
+                garbled += "01289.-+ aGf"[random.bounded(12)];
+            QVERIFY(
+                explained({Routine(i % 3), i % 2 ? text : garbled, i % 3 == 2 ? "16" : ".", {}}));
             const std::optional<Decimal> value = parseDecimal(text.toStdString(), ".");
             if (!value)
                 continue; // beyond 2^96 - 1
@@ -157,7 +219,10 @@ private slots:
             const auto base = std::uint8_t(random.bounded(2, 256));
             const DivisionWorking division = DivisionWorking::of(value, base).value();
             mpz_class number(shown(value).split('.').first().toStdString()), quotient;
-            std::string upwards;
+            const std::vector<std::uint8_t> values = division.digitValues();
+            std::string upwards, joined;
+            QVERIFY(values.size() == division.rowCount()
+                    && toString(division.value()) == toString(value));
             for (std::size_t row = 0; row < division.rowCount(); ++row) {
                 const DivisionRow step = division.row(row);
                 QCOMPARE(step.number, number.get_str());
@@ -165,9 +230,12 @@ private slots:
                 QVERIFY(step.quotient == quotient.get_str() && step.remainder < base);
                 QCOMPARE(quotient * base + step.remainder, number);
                 upwards.insert(0, step.digit);
+                QVERIFY(values[values.size() - 1 - row] == step.remainder);
                 number = quotient;
             }
-            QVERIFY(number == 0 && upwards == division.result());
+            for (const std::uint8_t digit : values)
+                joined += radixDigit(digit);
+            QVERIFY(number == 0 && upwards == division.result() && joined == upwards);
             QCOMPARE(shown(division.result()), shown(toRadix(value, base)));
 
             const std::uint8_t powerOfTwo = i % 3 == 0 ? 2 : i % 3 == 1 ? 8 : 16;
@@ -191,10 +259,58 @@ private slots:
             const std::size_t cell = 12 + i % 9; // cells of several widths
             const NumberInBrief brief = positional.termInBrief(0, cell);
             QCOMPARE(brief.length, term.size());
-            QCOMPARE(positional.weightFits(0, cell), positional.weight(0).size() <= cell);
+            QCOMPARE(positional.weightInBrief(0, cell).last.empty(),
+                     positional.weight(0).size() <= cell);
             QCOMPARE(brief.first + brief.last,
                      term.size() <= cell ? term : term.substr(0, 6) + term.substr(term.size() - 6));
             QCOMPARE(sum, mpz_class(digits.toStdString(), powerOfTwo));
+        }
+    }
+
+    // Rows against exact rationals: fraction × base = product = digit + carried, which is
+    // the next row's fraction. Stepped on, the fractions first repeat at the preperiod
+    // and period found; a long period is checked by its congruence alone.
+    void fractionWorkingMatchesRationals()
+    {
+        QRandomGenerator random(15485863);
+        for (int i = 0; i < 4000; ++i) {
+            const Decimal value{random.generate(), random.generate() >> (i % 32),
+                                random.generate() >> (i % 32),
+                                std::uint8_t(random.bounded(1, i % 2 ? 29 : 6)), false};
+            const auto base = std::uint8_t(random.bounded(2, 256));
+            mpq_class step = rational(toString(value)), atPreperiod;
+            step -= mpz_class(step.get_num() / step.get_den());
+            const std::optional<FractionWorking> working = FractionWorking::of(value, base);
+            QCOMPARE(working.has_value(), step != 0);
+            if (!working)
+                continue;
+            QCOMPARE(rational(working->fraction()), step);
+            const std::size_t pre = working->preperiodLength(), rows = working->rowCount();
+            const mpz_class period(working->periodLength());
+            const bool whole = pre + period <= FractionWorking::maxRows, stepped = period <= 2000;
+            QVERIFY(working->periodShownWhole() == whole && working->repeats() == (period != 0));
+            QCOMPARE(rows, whole ? pre + period.get_ui() : FractionWorking::maxRows);
+            const std::size_t last = stepped ? pre + std::max(period.get_ui(), 1ul) : rows;
+            std::set<mpq_class> seen;
+            for (std::size_t r = 0; r <= last; ++r) {
+                const mpq_class product = step * base;
+                const mpz_class digit = product.get_num() / product.get_den();
+                if (r <= rows) { // one row past those shown too
+                    const MultiplicationRow row = working->row(r);
+                    QVERIFY(rational(row.fraction) == step && rational(row.product) == product);
+                    QVERIFY(rational(row.carried) == product - digit && row.digit == digit);
+                    QCOMPARE(row.digitText, radixDigit(std::uint8_t(row.digit)));
+                }
+                if (r == pre)
+                    atPreperiod = step;
+                QVERIFY(!stepped || (r < last ? seen.insert(step).second : step == atPreperiod));
+                step = product - digit;
+            }
+            mpz_class power, &modulus = atPreperiod.get_den();
+            mpz_powm(power.get_mpz_t(), mpz_class(base).get_mpz_t(), period.get_mpz_t(),
+                     modulus.get_mpz_t());
+            QVERIFY(atPreperiod.get_num() * power % modulus == atPreperiod.get_num());
+            QCOMPARE(working->repeats(), atPreperiod != 0);
         }
     }
 
@@ -223,12 +339,34 @@ private slots:
         QCOMPARE(division(8, 8), u"8:1:0:0 1:0:1:1 001:1 000:0");
         QVERIFY(!DivisionWorking::of(decimalFromInteger(1, true), 2));
         QVERIFY(!PositionalWorking::of("2", 2) && !PositionalWorking::of("1", 10));
+        // Fractions as preperiod+period, then fraction:product:digit:carried rows.
+        const auto fraction = [](const char *text, std::uint8_t base) {
+            const FractionWorking w =
+                FractionWorking::of(parseDecimal(text, ".").value(), base).value();
+            std::string all = std::to_string(w.preperiodLength()) + '+' + w.periodLength();
+            for (std::size_t i = 0; i < w.rowCount(); ++i) {
+                const MultiplicationRow r = w.row(i);
+                all += ' ' + r.fraction + ':' + r.product + ':' + r.digitText + ':' + r.carried;
+            }
+            return QString::fromStdString(all);
+        };
+        QCOMPARE(fraction("0.1", 2),
+                 u"1+4 0.1:0.2:0:0.2 0.2:0.4:0:0.4 0.4:0.8:0:0.8 0.8:1.6:1:0.6 0.6:1.2:1:0.2");
+        QCOMPARE(fraction("3.750", 2), u"2+0 0.75:1.5:1:0.5 0.5:1:1:0");
+        QCOMPARE(fraction("0.5", 3), u"0+1 0.5:1.5:1:0.5");
+        const FractionWorking tiny = FractionWorking::of(Decimal{1, 0, 0, 28, false}, 2).value();
+        QVERIFY(tiny.periodLength() == "29802322387695312500" && tiny.preperiodLength() == 28);
+        QVERIFY(tiny.rowCount() == FractionWorking::maxRows && !tiny.periodShownWhole());
+        QVERIFY(!FractionWorking::of(Decimal{1200, 0, 0, 2, false}, 2)
+                && !FractionWorking::of(decimalFromInteger(12), 2)
+                && !FractionWorking::of(Decimal{5, 0, 0, 1, true}, 2));
         const PositionalWorking leading = PositionalWorking::of("00F", 16).value();
         QVERIFY(leading.term(0) == "0" && leading.term(1) == "0" && leading.term(2) == "15");
         // 16^16 = 2^64 has 20 digits.
         const PositionalWorking power =
             PositionalWorking::of("1" + std::string(16, '0'), 16).value();
-        QVERIFY(power.weightFits(0, 20) && !power.weightFits(0, 19) && power.weightFits(16, 1));
+        QVERIFY(power.weightInBrief(0, 20).last.empty() && !power.weightInBrief(0, 19).last.empty()
+                && power.weightInBrief(16, 1).first == "1");
         QCOMPARE(power.weight(0), "18446744073709551616");
         const NumberInBrief brief = power.termInBrief(0, 19);
         QVERIFY(brief.first == "184467" && brief.last == "551616" && brief.length == 20);

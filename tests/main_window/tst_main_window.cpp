@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QRegularExpression>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -46,8 +47,12 @@ const std::vector<CompanionEntry> boxed = [] {
     return withBox;
 }();
 
-// A label's text as the eye reads it, without the breaks long numbers may wrap at.
-QString shownText(const QLabel *label) { return label->text().remove(QChar(0x200B)); }
+// A label's text as a screen reader reads it.
+QString spokenText(const QLabel *label)
+{
+    return QAccessible::queryAccessibleInterface(const_cast<QLabel *>(label))
+        ->text(QAccessible::Name);
+}
 
 // Whether every cell on the working's first page and its reading line show whole,
 // neither elided nor running past their edge.
@@ -477,23 +482,47 @@ private slots:
         QTest::addColumn<QString>("number");
         QTest::addColumn<bool>("byMenu");
         QTest::addColumn<QString>("copied");
+        QTest::addColumn<QString>("failing"); // a number then typed, and what the working says
+        QTest::addColumn<QString>("told");
         const auto row = [](const char *name, const char *opener, const char *first,
-                            const char *number, bool byMenu, const QString &copied) {
+                            const char *number, bool byMenu, const QString &copied,
+                            const char *failing, const char *told) {
             QTest::newRow(name) << QByteArray(opener) << QString::fromLatin1(first)
-                                << QString::fromLatin1(number) << byMenu << copied;
+                                << QString::fromLatin1(number) << byMenu << copied
+                                << QString::fromLatin1(failing) << QString::fromUtf8(told);
         };
         const QString head = u"Number\tQuotient\tRemainder\tDigit\n"_s,
-                      upwards = u"Read the remainders from the last to the first: "_s;
+                      upwards = u"Read the remainders from the last to the first"_s,
+                      divide = u"repeatedly: each remainder is a digit.\n"_s;
         row("main window, hexadecimal by F2", "", "2", "2024", false,
-            head + u"2024\t126\t8\t8\n126\t7\t14\tE\n7\t0\t7\t7\n"_s + upwards
-                + u"7E8\nThrough binary\n0111\t1110\t1000\n7\tE\t8\n"_s);
-        row("main window, binary by the menu", "", "0", "5", true,
-            head + u"5\t2\t1\t1\n2\t1\t0\t0\n1\t0\t1\t1\n"_s + upwards + u"101\n"_s);
+            u"2024 from decimal to hexadecimal (base 16)\nDivide by 16 "_s + divide + head
+                + u"2024\t126\t8\t8\n126\t7\t14\tE\n7\t0\t7\t7\n"_s + upwards
+                + u": 7E8\nDigit values: E = 14\nThrough binary\n0111\t1110\t1000\n7\tE\t8\n"_s,
+            "79228162514264337593543950336",
+            "79228162514264337593543950336 is too large: the largest number converted is "
+            "79228162514264337593543950335 (2^96 − 1).");
+        row("main window, a fraction in binary by the menu", "", "0", "12.75", true,
+            u"12.75 from decimal to binary (base 2)\nDivide by 2 "_s + divide
+                + u"The fractional part 0.75: multiply by 2 repeatedly; the whole part of each "
+                  "product is the next digit.\n"_s
+                + head + u"12\t6\t0\t0\n6\t3\t0\t0\n3\t1\t1\t1\n1\t0\t1\t1\n"_s
+                + u"Fraction\tFraction × Base\tDigit\tNext Fraction\n0.75\t1.5\t1\t0.5\n"
+                  "0.5\t1\t1\t0\n"_s
+                + upwards
+                + u", then the digits of the fraction from the first to the last: 1100.11\n"
+                  "The result field holds the whole part only.\n"_s,
+            "-5", "-5 is negative: only numbers from 0 upwards are converted.");
         row("to decimal by F2", main_window::name::toDecimalBox, "2", "fF", false,
-            u"Digit\tValue\tPosition\tWeight\tValue × Weight\nF\t15\t1\t16\t240\n"
-            "F\t15\t0\t1\t15\nSum: 255\n"_s);
+            u"fF from hexadecimal (base 16) to decimal\nEach digit times 16 to the power of its "
+            "position; the products are added.\nDigit\tValue\tPosition\tWeight\tValue × "
+            "Weight\nF\t15\t1\t16¹ = 16\t240\nF\t15\t0\t16⁰ = 1\t15\nSum: 255\n"
+            "Digit values: F = 15\n"_s,
+            "12G", "“G” is not a digit in base 16: its digits are 0 to 9 and A to F.");
         row("other base 16 by the menu: no binary shortcut", main_window::name::otherBaseBox, "16",
-            "255", true, head + u"255\t15\t15\tF\n15\t0\t15\tF\n"_s + upwards + u"FF\n"_s);
+            "255", true,
+            u"255 from decimal to hexadecimal (base 16)\nDivide by 16 "_s + divide + head
+                + u"255\t15\t15\tF\n15\t0\t15\tF\n"_s + upwards + u": FF\nDigit values: F = 15\n"_s,
+            "abc", "“abc” is not a number.");
     }
     void workingFollowsTheWindowThatAsked()
     {
@@ -527,7 +556,8 @@ private slots:
         QWidget *working = nullptr;
         QTRY_VERIFY((working = openWindow(working::name::window)) && !isEffectRunning(working));
         auto *line = test::control<QLabel>(working, working::name::readingLine);
-        QCOMPARE(line->text(), u"Calculate first"_s);
+        QCOMPARE(test::control<QLabel>(working, working::name::heading)->text(),
+                 u"Calculate first"_s);
         QVERIFY(!test::control(working, working::name::copyButton)->isEnabled());
         const QRect beside = asker->frameGeometry();
         QCOMPARE(working->frameGeometry().topLeft(), beside.topRight() + QPoint(1, 0));
@@ -545,23 +575,33 @@ private slots:
         QCOMPARE(working->frameGeometry().topLeft(), beside.topRight() + QPoint(1, 0));
         QTest::mouseClick(test::control(working, working::name::copyButton), Qt::LeftButton);
         QCOMPARE(QApplication::clipboard()->text(), copied);
-        QVERIFY(copied.contains(shownText(line)));
+        QVERIFY(copied.contains(spokenText(line)));
+        // A calculation that fails shows no steps of the one before, and says why.
+        QFETCH(QString, failing);
+        QFETCH(QString, told);
+        auto *table = test::control<QTableView>(working, working::name::table);
+        numberField->setText(failing);
+        QTest::keyClick(numberField, Qt::Key_Return);
+        QVERIFY(table->isHidden() && line->isHidden());
+        QCOMPARE(test::control<QLabel>(working, working::name::heading)->text().section(u'\n', 1),
+                 told);
+        numberField->setText(number);
+        QTest::keyClick(numberField, Qt::Key_Return);
 
         test::clickBox(asker, "languageBox");
-        auto *table = test::control<QTableView>(working, working::name::table);
         // As a screen reader finds them.
         QAccessibleTableInterface *cells =
             QAccessible::queryAccessibleInterface(table)->tableInterface();
         QCOMPARE(cells->columnDescription(1),
                  QString::fromUtf8(opener == main_window::name::toDecimalBox ? "Τιμή" : "Πηλίκο"));
         QCOMPARE(cells->cellAt(0, 0)->text(QAccessible::Name),
-                 opener == main_window::name::toDecimalBox ? u"F"_s : number);
+                 opener == main_window::name::toDecimalBox ? u"F"_s : number.section(u'.', 0, 0));
         if (QPointer<QWidget> gone = asker; !opener.isEmpty()) { // the working outlives it
             box(opener.constData())->setChecked(false);
             QTRY_VERIFY(gone.isNull());
             QApplication::clipboard()->clear();
             QTest::mouseClick(test::control(working, working::name::copyButton), Qt::LeftButton);
-            QVERIFY(QApplication::clipboard()->text().contains(shownText(line)));
+            QVERIFY(QApplication::clipboard()->text().contains(spokenText(line)));
         }
         QVERIFY(line->text().startsWith(QString::fromUtf8(
             opener == main_window::name::toDecimalBox ? "Άθροισμα: " : "Διαβάζουμε τα υπόλοιπα")));
@@ -595,11 +635,20 @@ private slots:
         QVERIFY(!isAlwaysOnTop(working));
         QCOMPARE(working->frameGeometry().topRight(),
                  window->frameGeometry().topLeft() - QPoint(1, 0));
+        for (const int system : {1, 2}) { // 32 octal groups, 24 hexadecimal: both rows in view
+            test::control<QComboBox>(window.get(), main_window::name::systemList)
+                ->setCurrentIndex(system);
+            QTest::keyClick(decimalField, Qt::Key_Return);
+            const auto *groups = test::control<QTableWidget>(working, working::name::groupsTable);
+            QCOMPARE(groups->columnCount(), 96 / (system == 1 ? 3 : 4));
+            QVERIFY(groups->rowViewportPosition(1) + groups->rowHeight(1)
+                    <= groups->viewport()->height());
+        }
         QTest::keyClick(numberField, Qt::Key_F2); // now the to-decimal window's
         const QAbstractItemModel *rows =
             test::control<QTableView>(working, working::name::table)->model();
         QCOMPARE(rows->rowCount(), 32767);
-        QCOMPARE(rows->index(0, 3).data().toString(), u"16^32766"_s);
+        QCOMPARE(rows->index(0, 3).data().toString(), u"16³²⁷⁶⁶ = 156802…711616 (39455 ψηφία)"_s);
         QCOMPARE(rows->index(0, 4).data().toString(), u"235203…674240 (39456 ψηφία)"_s);
         QCOMPARE(rows->index(32766, 4).data().toString(), u"15"_s);
         QVERIFY(showsWhole(working));

@@ -7,7 +7,9 @@
 #include "windows/lists/lists_names.h"
 #include "windows/temporary_list/temporary_list_names.h"
 #include "windows/to_decimal/to_decimal_names.h"
+#include "windows/working/working_names.h"
 
+#include <QClipboard>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QScreen>
@@ -32,6 +34,12 @@ QPoint xTopLeft(const QWidget *w)
 }
 // Where the window's client area lies on the X server, whoever draws the frame.
 QPoint xClientTopLeft(const QWidget *w) { return xTopLeft(w) + clientOrigin(w); }
+// The window with its frame, whoever draws it, where the X server has it.
+QRect xFrame(const QWidget *w)
+{
+    const QPoint frameOffset = w->geometry().topLeft() - w->frameGeometry().topLeft();
+    return {xTopLeft(w) - frameOffset, w->frameGeometry().size()};
+}
 // The companion of that name once it has opened, on screen and its effect ended; a
 // click sent by a tool reaches the program some time after the tool has finished.
 QWidget *settled(const char *name)
@@ -179,6 +187,44 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(xClientTopLeft(opened),
                                       QPoint(twipsToPixels(7560), twipsToPixels(6855)), xTimeout);
     }
+    // F2 in the centred main window: the working opens beside it, wholly on screen, and takes
+    // the keyboard; Tab reaches Copy, Ctrl+C copies, Escape closes it and gives the keyboard back.
+    void workingByKeyboardBesideTheCentredWindow_data()
+    {
+        dragSnapsAndCarriesTheGluedWindow_data();
+    }
+    void workingByKeyboardBesideTheCentredWindow()
+    {
+        QFETCH(bool, systemFrames);
+        setSystemFrames(systemFrames);
+        QVERIFY(openMainWindow());
+        const QSize outer = window->frameGeometry().size();
+        QVERIFY(placeAt(window.get(), m_area.center() - QPoint(outer.width(), outer.height()) / 2));
+        QTRY_VERIFY_WITH_TIMEOUT(window->isActiveWindow(), xTimeout);
+        auto *field = test::control<QLineEdit>(window.get(), main_window::name::numberField);
+        xdotool(u"type --delay 20 4095"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(field->text(), u"4095"_s, xTimeout);
+        xdotool(u"key Return F2"_s);
+        QWidget *working = settled(working::name::window);
+        QVERIFY(working);
+        QWidget *table = test::control(working, working::name::table);
+        QTRY_VERIFY_WITH_TIMEOUT(working->isActiveWindow() && table->hasFocus(), xTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(xFrame(working).topLeft(),
+                                  xFrame(window.get()).topRight() + QPoint(1, 0), xTimeout);
+        QVERIFY(m_area.contains(xFrame(working)));
+        xdotool(u"key Tab"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(test::control(working, working::name::copyButton)->hasFocus(),
+                                 xTimeout);
+        QApplication::clipboard()->clear();
+        xdotool(u"key ctrl+c"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(QApplication::clipboard()->text().contains(u": 111111111111"_s),
+                                 xTimeout);
+        QPointer<QWidget> closing = working;
+        xdotool(u"key Escape"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(closing.isNull(), xTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(window->isActiveWindow() && field->hasFocus(), xTimeout);
+    }
+
     // A second copy: centred as designed (95 % height), then one window width right.
     void secondCopyStandsRightOfTheCentre()
     {

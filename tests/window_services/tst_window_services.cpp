@@ -1,6 +1,7 @@
 #include "window_services/effect_frames.h"
 #include "window_services/hover_highlight.h"
 #include "window_services/magnetic_dock.h"
+#include "window_services/placement.h"
 #include "window_services/qt_magnetic_dock.h"
 #include "window_services/window_effects.h"
 #include "window_services/window_frame.h"
@@ -174,6 +175,37 @@ private slots:
         // The parent gone, the companion is glued to nothing.
         QVERIFY(desk.dock.removeWindow(Main) && !desk.dock.removeWindow(Main));
         QVERIFY(!desk.dock.isGlued(A) && desk.dock.parentOf(A) == 0);
+    }
+
+    // A window beside its asker on a 1000 × 800 area: never over it, wholly inside the area.
+    void placedBeside_data()
+    {
+        QTest::addColumn<Rect>("asker");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<Rect>("placed");
+        const auto row = [](const char *name, Rect asker, QSize size, Rect placed) {
+            QTest::newRow(name) << asker << size << placed;
+        };
+        row("room on the right", {100, 50, 300, 450}, {400, 300}, {300, 50, 700, 350});
+        row("exactly the room on the right", {100, 50, 600, 450}, {400, 300}, {600, 50, 1000, 350});
+        row("else on the left", {500, 50, 700, 450}, {400, 300}, {100, 50, 500, 350});
+        row("exactly the room on the left", {400, 50, 700, 450}, {400, 300}, {0, 50, 400, 350});
+        row("neither: narrowed on the wider side", {350, 50, 750, 450}, {400, 300},
+            {0, 50, 350, 350});
+        row("neither: the right side wins a tie", {300, 50, 700, 450}, {400, 300},
+            {700, 50, 1000, 350});
+        row("no room either side: the least width, on the wider side", {100, 0, 950, 800},
+            {400, 300}, {0, 0, 250, 300});
+        row("low asker: lifted to stay inside", {0, 700, 200, 800}, {400, 300},
+            {200, 500, 600, 800});
+        row("taller than the area: shortened", {0, 0, 200, 100}, {400, 900}, {200, 0, 600, 800});
+    }
+    void placedBeside()
+    {
+        QFETCH(Rect, asker);
+        QFETCH(QSize, size);
+        QFETCH(Rect, placed);
+        QCOMPARE(placeBeside(asker, size.width(), size.height(), {0, 0, 1000, 800}, 250), placed);
     }
 
     void effectFrames_data()

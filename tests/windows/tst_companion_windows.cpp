@@ -4,14 +4,20 @@
 #include "windows/about/about_window.h"
 #include "windows/common/dialogs.h"
 #include "windows/common/layout.h"
+#include "windows/common/number_text.h"
 #include "windows/lists/lists_names.h"
 #include "windows/lists/lists_window.h"
 #include "windows/other_base/other_base_names.h"
 #include "windows/other_base/other_base_window.h"
+#include "windows/other_base/to_base.h"
 #include "windows/temporary_list/temporary_list_names.h"
 #include "windows/temporary_list/temporary_list_window.h"
+#include "windows/to_decimal/decimal_text.h"
 #include "windows/to_decimal/to_decimal_names.h"
 #include "windows/to_decimal/to_decimal_window.h"
+#include "windows/working/working_model.h"
+#include "windows/working/working_text.h"
+#include "windows/working/working_window.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -29,6 +35,7 @@
 #include <memory>
 
 using namespace radixon;
+using namespace Qt::StringLiterals;
 using test::textLines;
 
 namespace {
@@ -65,6 +72,7 @@ struct SaveCase {
 } // namespace
 Q_DECLARE_METATYPE(const radixon::CompanionEntry *)
 Q_DECLARE_METATYPE(SaveCase)
+Q_DECLARE_METATYPE(radixon::Working)
 
 class TestCompanionWindows : public QObject {
     Q_OBJECT
@@ -161,6 +169,9 @@ private slots:
         QFETCH(const CompanionEntry *, which);
         window = which->create(*host);
         window->load();
+        QLineEdit asking(&host->main);
+        if (auto *working = qobject_cast<WorkingWindow *>(window)) // opens beside who asked
+            working->follow(*new WorkingOffer(*host, &asking, {}));
         QWidget *handle = qobject_cast<AboutWindow *>(window) ? titleBarOf(window)
                                                               : static_cast<QWidget *>(window);
         const QPoint start = window->pos();
@@ -188,23 +199,34 @@ private slots:
         QTest::addColumn<QString>("digits");
         QTest::addColumn<int>("trigger");
         QTest::addColumn<QString>("expected"); // after a first result of 1
+        QTest::addColumn<QString>("told");     // the working's heading then: the steps of which
         const auto row = [](const char *name, const CompanionEntry *which, const char *first,
-                            const char *digits, int trigger, const char *expected) {
+                            const char *digits, int trigger, const char *expected,
+                            const char *told) {
             QTest::newRow(name) << which << QString::fromLatin1(first)
                                 << QString::fromLatin1(digits) << trigger
-                                << QString::fromLatin1(expected);
+                                << QString::fromLatin1(expected) << QString::fromUtf8(told);
         };
-        row("to decimal: binary by button", toDecimal(), "0", "1010", ByButton, "10");
-        row("to decimal: octal by Enter", toDecimal(), "1", "777", EnterInNumber, "511");
-        row("to decimal: hexadecimal fF", toDecimal(), "2", "fF", ByButton, "255");
-        row("to decimal: hexadecimal 1G clears the result", toDecimal(), "2", "1G", ByButton, "");
-        row("to decimal: empty number keeps the result", toDecimal(), "0", "", EnterInNumber, "1");
-        row("other base: base 16 by Enter", otherBase(), "16", "255", EnterInNumber, "FF");
+        row("to decimal: binary by button", toDecimal(), "0", "1010", ByButton, "10",
+            "1010 from binary (base 2) to decimal");
+        row("to decimal: octal by Enter", toDecimal(), "1", "777", EnterInNumber, "511",
+            "777 from octal (base 8) to decimal");
+        row("to decimal: hexadecimal fF", toDecimal(), "2", "fF", ByButton, "255",
+            "fF from hexadecimal (base 16) to decimal");
+        row("to decimal: hexadecimal 1G clears the result and the steps", toDecimal(), "2", "1G",
+            ByButton, "", "“G” is not a digit in base 16: its digits are 0 to 9 and A to F.");
+        row("to decimal: empty number keeps the result", toDecimal(), "0", "", EnterInNumber, "1",
+            "1 from binary (base 2) to decimal");
+        row("other base: base 16 by Enter", otherBase(), "16", "255", EnterInNumber, "FF",
+            "255 from decimal to hexadecimal (base 16)");
         row("other base: base 255 writes digits above 21 in figures", otherBase(), "255", "1439",
-            ByButton, "5164");
-        row("other base: base 256 clears the result", otherBase(), "256", "5", ByButton, "");
+            ByButton, "5164", "1439 from decimal to base 255");
+        row("other base: base 256 clears the result and the steps", otherBase(), "256", "5",
+            ByButton, "", "“256” is not a base: a base is a whole number from 2 to 255.");
+        row("other base: a negative number clears them", otherBase(), "2", "-5", ByButton, "",
+            "-5 is negative: only numbers from 0 upwards are converted.");
         row("other base: Enter in the base field does nothing", otherBase(), "2", "10",
-            EnterInFirst, "1");
+            EnterInFirst, "1", "1 from decimal to binary (base 2)");
     }
     void converts()
     {
@@ -219,6 +241,87 @@ private slots:
         QCOMPARE(result(), QStringLiteral("1"));
         convert(first, digits, trigger);
         QCOMPARE(result(), expected);
+        QFETCH(QString, told);
+        const Working &working = window->findChild<WorkingOffer *>()->working();
+        QVERIFY(workingLines(working, Language::english(), u"."_s).heading.contains(told));
+    }
+
+    // What the working says around its tables, for every kind of step and of failure,
+    // in both languages. A fragment after '!' must not be said.
+    void workingTellsEveryStep_data()
+    {
+        QTest::addColumn<Working>("working");
+        QTest::addColumn<bool>("greek");
+        QTest::addColumn<QString>("said"); // fragments, separated by '|'
+        const QLocale point = QLocale::c();
+        const auto row = [](const char *name, const Working &working, bool greek,
+                            const char *said) {
+            QTest::newRow(name) << working << greek << QString::fromUtf8(said);
+        };
+        row("whole number: letters valued, no word of a fraction",
+            decimalTextWorking(u"2024"_s, 16, point), false,
+            "2024 from decimal to hexadecimal (base 16)\nDivide by 16 repeatedly|first: 7E8|Digit "
+            "values: E = 14|!raction");
+        row("fraction that ends", decimalTextWorking(u"12.75"_s, 2, point), false,
+            "The fractional part 0.75: multiply by 2 repeatedly|first to the last: 1100.11|The "
+            "result field holds the whole part only.|!comes back");
+        row("fraction that repeats", decimalTextWorking(u"0.1"_s, 2, point), true,
+            "0.1 από το δεκαδικό στο δυαδικό (βάση 2)|τελευταίο: 0.0(0011)|Το κλασματικό μέρος 0.2 "
+            "ξαναεμφανίζεται|(περίοδος 4)");
+        row("period longer than the rows shown",
+            decimalTextWorking(u"0.0000000000000000000000000001"_s, 2, point), false,
+            "a period of 29802322387695312500 digits, longer than the 128 rows|…|!0(");
+        row("digits spaced past base 22", toBaseWorking(u"1000000"_s, u"36"_s, point), false,
+            "to base 36|first: L F L 28|F = 15, L = 21|In base 36 a digit may take two");
+        row("spaced fraction", toBaseWorking(u"3599.75"_s, u"60"_s, point), false, ": 59 59.45");
+        row("digits times powers", toDecimalWorking(2, u"fF"_s), false,
+            "fF from hexadecimal (base 16) to decimal\nEach digit times 16 to the power of its "
+            "position|Sum: 255|Digit values: F = 15|!Copy");
+        row("a long sum in brief", toDecimalWorking(2, QString(300, u'F')), false,
+            "Sum: 172184…261375 (362 digits) (Copy gives it in full.)");
+        row("too large", decimalTextWorking(u"79228162514264337593543950336"_s, 16, point), false,
+            "The last calculation gave no result.\n79228162514264337593543950336 is too large: "
+            "the largest number converted is 79228162514264337593543950335");
+        row("not a number", decimalTextWorking(u"12a"_s, 2, point), true,
+            "Ο τελευταίος υπολογισμός δεν έδωσε αποτέλεσμα.\nΤο «12a» δεν είναι αριθμός.");
+        row("not a binary digit", toDecimalWorking(0, u"1021"_s), true,
+            "Το «2» δεν είναι ψηφίο της βάσης 2: τα ψηφία της είναι 0 και 1.");
+        row("not an octal digit", toDecimalWorking(1, u"19"_s), false,
+            "“9” is not a digit in base 8: its digits are 0 to 7.");
+        row("too many digits", toDecimalWorking(0, QString(32768, u'1')), false,
+            "The number has 32768 digits: at most 32767 are converted.");
+        row("nothing calculated yet", Working(), false, "Calculate first");
+    }
+    void workingTellsEveryStep()
+    {
+        QFETCH(Working, working);
+        QFETCH(bool, greek);
+        QFETCH(QString, said);
+        const WorkingLines lines =
+            workingLines(working, greek ? Language::greek() : Language::english(), u"."_s);
+        const QString all = lines.heading + u'|' + lines.reading + u'|' + lines.notes;
+        for (QString fragment : said.split(u'|')) {
+            const bool absent = fragment.startsWith(u'!');
+            QVERIFY2(all.contains(fragment.remove(0, absent ? 1 : 0)) != absent,
+                     qPrintable(fragment + u" in "_s + all));
+        }
+    }
+
+    // A number in brief is never longer than the number; a weight shows its power and value.
+    void workingCellsInBrief()
+    {
+        WorkingModel model;
+        for (int zeros = 0; zeros < 40; ++zeros) {
+            const PositionalWorking steps =
+                PositionalWorking::of("F" + std::string(zeros, '0'), 16).value();
+            model.show(steps, Language::english(), u'.');
+            const QString weight = model.index(0, 3).data().toString();
+            QVERIFY(weight.startsWith(u"16"_s + superscript(std::size_t(zeros)) + u" = "_s));
+            QVERIFY(weight.section(u" = "_s, 1).size() <= int(steps.weight(0).size()));
+            QVERIFY(model.index(0, 4).data().toString().size() <= int(steps.term(0).size()));
+        }
+        model.show(PositionalWorking::of("100", 16).value(), Language::english(), u'.');
+        QCOMPARE(model.index(0, 3).data().toString(), u"16² = 256"_s);
     }
 
     // Only a Greek main window passes its on-top state on.

@@ -11,11 +11,14 @@ std::string separatorOf(const QLocale &locale) { return locale.decimalPoint().to
 
 } // namespace
 
-std::optional<DivisionWorking> decimalTextWorking(const QString &text, std::uint8_t base,
-                                                  const QLocale &locale)
+Working decimalTextWorking(const QString &text, std::uint8_t base, const QLocale &locale)
 {
-    const std::optional<Decimal> value = parseDecimal(text.toStdString(), separatorOf(locale));
-    return value ? DivisionWorking::of(*value, base) : std::nullopt;
+    const std::string typed = text.toStdString(), separator = separatorOf(locale);
+    if (const std::optional<Decimal> value = parseDecimal(typed, separator)) {
+        if (std::optional<DivisionWorking> working = DivisionWorking::of(*value, base))
+            return *std::move(working);
+    }
+    return FailedCalculation{decimalFailure(typed, separator).value_or(ConversionFailure{}), text};
 }
 
 std::optional<std::uint8_t> baseFromText(const QString &text, const QLocale &locale)

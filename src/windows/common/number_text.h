@@ -1,6 +1,6 @@
 #pragma once
 
-#include "conversion/working.h"
+#include "windows/common/working_steps.h"
 
 #include <QLocale>
 #include <QString>
@@ -14,9 +14,9 @@ namespace radixon {
 // windows' texts to it.
 
 // The steps that write `text`, a decimal number as the user typed it, in base `base`
-// (0 and 1 fail).
-std::optional<DivisionWorking> decimalTextWorking(const QString &text, std::uint8_t base,
-                                                  const QLocale &locale = QLocale());
+// (2 to 255), or why there are none.
+Working decimalTextWorking(const QString &text, std::uint8_t base,
+                           const QLocale &locale = QLocale());
 
 // The base typed into a base field: a number rounded half to even, 0 to 255.
 std::optional<std::uint8_t> baseFromText(const QString &text, const QLocale &locale = QLocale());

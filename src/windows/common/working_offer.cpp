@@ -31,6 +31,11 @@ WorkingOffer::WorkingOffer(CompanionHost &host, QLineEdit *resultField,
 
 QWidget *WorkingOffer::window() const { return m_resultField->window(); }
 
+QWidget *WorkingOffer::askingField() const
+{
+    return m_askingField ? m_askingField.data() : m_resultField;
+}
+
 void WorkingOffer::setWorking(Working working)
 {
     m_working = std::move(working);
@@ -48,6 +53,7 @@ bool WorkingOffer::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F2
         && static_cast<QKeyEvent *>(event)->modifiers() == Qt::NoModifier) {
+        m_askingField = qobject_cast<QWidget *>(watched);
         m_host.showWorking(*this);
         return true;
     }
@@ -62,7 +68,10 @@ void WorkingOffer::showMenu(const QPoint &at)
     menu->addSeparator();
     QAction *show = menu->addAction(m_language->text(context, menuEntry));
     show->setObjectName(QStringLiteral("showWorkingAction"));
-    connect(show, &QAction::triggered, this, [this] { m_host.showWorking(*this); });
+    connect(show, &QAction::triggered, this, [this] {
+        m_askingField = m_resultField;
+        m_host.showWorking(*this);
+    });
     menu->popup(m_resultField->mapToGlobal(at));
 }
 

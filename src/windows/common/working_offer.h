@@ -1,12 +1,12 @@
 #pragma once
 
-#include "conversion/working.h"
 #include "windows/common/language.h"
+#include "windows/common/working_steps.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <initializer_list>
-#include <variant>
 
 class QLineEdit;
 class QWidget;
@@ -14,9 +14,6 @@ class QWidget;
 namespace radixon {
 
 class CompanionHost;
-
-// A converting window's last successful calculation, as steps to show.
-using Working = std::variant<std::monostate, DivisionWorking, PositionalWorking>;
 
 // What a converting window offers the working window: its last calculation and its
 // language, both followed as they change, and two ways to open it: F2 in any of its
@@ -31,6 +28,8 @@ public:
                  std::initializer_list<QWidget *> fields, Shortcut shortcut = Shortcut::None);
 
     QWidget *window() const;
+    // The field that last asked for the working, to be given the keyboard back.
+    QWidget *askingField() const;
     const Working &working() const { return m_working; }
     bool throughBinary() const { return m_shortcut == Shortcut::ThroughBinary; }
     const Language &language() const { return *m_language; }
@@ -50,6 +49,7 @@ private:
     CompanionHost &m_host;
     QLineEdit *m_resultField;
     const Shortcut m_shortcut;
+    QPointer<QWidget> m_askingField;
     Working m_working;
     const Language *m_language = &Language::english();
 };

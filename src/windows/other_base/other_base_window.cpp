@@ -69,11 +69,11 @@ void OtherBaseWindow::calculate()
     if (number.isEmpty())
         return;
     // A failed conversion clears the result rather than leave one that belongs to
-    // another number or base.
-    const std::optional<DivisionWorking> working = toBaseWorking(number, m_baseField->text());
-    m_resultField->setText(working ? QString::fromStdString(working->result()) : QString());
-    if (working)
-        m_workingOffer->setWorking(*working);
+    // another number or base; the working tells why.
+    Working working = toBaseWorking(number, m_baseField->text());
+    const auto *steps = std::get_if<DivisionWorking>(&working);
+    m_resultField->setText(steps ? QString::fromStdString(steps->result()) : QString());
+    m_workingOffer->setWorking(std::move(working));
 }
 
 void OtherBaseWindow::languageSwitched() { m_baseField->setFocus(); }

@@ -4,11 +4,12 @@
 
 namespace radixon {
 
-std::optional<DivisionWorking> toBaseWorking(const QString &number, const QString &base,
-                                             const QLocale &locale)
+Working toBaseWorking(const QString &number, const QString &base, const QLocale &locale)
 {
-    const std::optional<std::uint8_t> radix = baseFromText(base, locale);
-    return radix ? decimalTextWorking(number, *radix, locale) : std::nullopt;
+    const std::string separator = locale.decimalPoint().toStdString();
+    if (const std::optional<ConversionFailure> failure = baseFailure(base.toStdString(), separator))
+        return FailedCalculation{*failure, base};
+    return decimalTextWorking(number, *baseFromText(base, locale), locale);
 }
 
 } // namespace radixon

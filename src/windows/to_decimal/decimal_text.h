@@ -1,6 +1,6 @@
 #pragma once
 
-#include "conversion/working.h"
+#include "windows/common/working_steps.h"
 
 #include <QString>
 
@@ -9,8 +9,8 @@
 namespace radixon {
 
 // The steps to the exact decimal value of `digits` in the system of the to-decimal window's list at
-// `systemIndex` (binary, octal, hexadecimal), as typed; fails on a character that
-// is not a digit of the system or on an index that names no system.
-std::optional<PositionalWorking> toDecimalWorking(int systemIndex, const QString &digits);
+// `systemIndex` (binary, octal, hexadecimal), as typed, or why there are none: a character
+// that is not a digit of the system, too many digits, or an index that names no system.
+Working toDecimalWorking(int systemIndex, const QString &digits);
 
 } // namespace radixon

@@ -67,12 +67,11 @@ void ToDecimalWindow::calculate()
     if (input.isEmpty())
         return;
     // A failed conversion clears the result rather than leave one that belongs to
-    // another number.
-    const std::optional<PositionalWorking> working =
-        toDecimalWorking(m_systemList->currentIndex(), input);
-    m_resultField->setText(working ? QString::fromStdString(working->sum()) : QString());
-    if (working)
-        m_workingOffer->setWorking(*working);
+    // another number; the working tells why.
+    Working working = toDecimalWorking(m_systemList->currentIndex(), input);
+    const auto *steps = std::get_if<PositionalWorking>(&working);
+    m_resultField->setText(steps ? QString::fromStdString(steps->sum()) : QString());
+    m_workingOffer->setWorking(std::move(working));
 }
 
 void ToDecimalWindow::languageSwitched()

@@ -2,6 +2,9 @@
 
 #include "conversion/to_radix.h"
 
+#include <QFont>
+
+#include <algorithm>
 #include <cmath>
 
 namespace radixon {
@@ -10,8 +13,22 @@ namespace {
 
 // Rows kept made; a screenful is a few dozen.
 constexpr std::size_t keptRows = 512;
+// Rows read to find a column's widest text: the largest numbers of a working come first.
+constexpr int measuredRows = 8;
 
 QString text(const std::string &s) { return QString::fromStdString(s); }
+
+std::uint8_t baseOf(const WorkingModel::Steps &steps)
+{
+    return std::visit(
+        [](const auto &working) -> std::uint8_t {
+            if constexpr (std::is_same_v<std::decay_t<decltype(working)>, std::monostate>)
+                return 0;
+            else
+                return working.base();
+        },
+        steps);
+}
 
 } // namespace
 
@@ -23,11 +40,21 @@ QString briefText(const NumberInBrief &number, const Language &language)
         .arg(text(number.first), text(number.last), QString::number(number.length));
 }
 
-void WorkingModel::show(const Working &working, const Language &language)
+QString superscript(std::size_t exponent)
+{
+    static const QString figures = QString::fromUtf8("⁰¹²³⁴⁵⁶⁷⁸⁹");
+    QString raised;
+    for (const QChar figure : QString::number(exponent))
+        raised += figures[figure.digitValue()];
+    return raised;
+}
+
+void WorkingModel::show(Steps steps, const Language &language, QChar point)
 {
     beginResetModel();
-    m_working = working;
+    m_steps = std::move(steps);
     m_language = &language;
+    m_point = point;
     m_shown.clear();
     endResetModel();
 }
@@ -36,22 +63,33 @@ int WorkingModel::rowCount(const QModelIndex &parent) const
 {
     if (parent.isValid())
         return 0;
-    if (const auto *division = std::get_if<DivisionWorking>(&m_working))
-        return int(division->rowCount());
-    if (const auto *positional = std::get_if<PositionalWorking>(&m_working))
-        return int(positional->rowCount());
-    return 0;
+    return std::visit(
+        [](const auto &working) -> int {
+            if constexpr (std::is_same_v<std::decay_t<decltype(working)>, std::monostate>)
+                return 0;
+            else
+                return int(working.rowCount());
+        },
+        m_steps);
 }
 
 int WorkingModel::columnCount(const QModelIndex &parent) const
 {
     if (parent.isValid())
         return 0;
-    if (std::holds_alternative<DivisionWorking>(m_working))
-        return int(std::size(working::divisionColumns));
-    if (std::holds_alternative<PositionalWorking>(m_working))
-        return int(std::size(working::positionalColumns));
-    return 0;
+    constexpr int counts[] = {0, int(std::size(working::divisionColumns)),
+                              int(std::size(working::positionalColumns)),
+                              int(std::size(working::fractionColumns))};
+    return counts[m_steps.index()];
+}
+
+const working::Column *WorkingModel::column(int section) const
+{
+    if (section < 0 || section >= columnCount())
+        return nullptr;
+    constexpr const working::Column *tables[] = {
+        nullptr, working::divisionColumns, working::positionalColumns, working::fractionColumns};
+    return &tables[m_steps.index()][section];
 }
 
 QVariant WorkingModel::data(const QModelIndex &index, int role) const
@@ -60,24 +98,34 @@ QVariant WorkingModel::data(const QModelIndex &index, int role) const
         return {};
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    if (role == Qt::FontRole) {
+        // The fraction that comes back, where it first stands and where it returns.
+        const auto *fraction = std::get_if<FractionWorking>(&m_steps);
+        if (!fraction || !fraction->repeats() || !fraction->periodShownWhole())
+            return {};
+        const bool first = index.row() == int(fraction->preperiodLength()) && index.column() == 0;
+        const bool back = index.row() == rowCount() - 1 && index.column() == 3;
+        if (!first && !back)
+            return {};
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+    }
     // The tool tip tells a cell the view elides in full.
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole && role != Qt::ToolTipRole)
         return {};
-    auto shown = m_shown.find(index.row());
+    return shownRow(index.row()).value(index.column());
+}
+
+const QStringList &WorkingModel::shownRow(int row) const
+{
+    auto shown = m_shown.find(row);
     if (shown == m_shown.end()) {
         if (m_shown.size() >= keptRows)
             m_shown.clear();
-        shown = m_shown.emplace(index.row(), rowTexts(index.row())).first;
+        shown = m_shown.emplace(row, rowTexts(row)).first;
     }
-    return shown->second.value(index.column());
-}
-
-const working::Column *WorkingModel::column(int section) const
-{
-    if (section < 0 || section >= columnCount())
-        return nullptr;
-    const bool division = std::holds_alternative<DivisionWorking>(m_working);
-    return &(division ? working::divisionColumns : working::positionalColumns)[section];
+    return shown->second;
 }
 
 QVariant WorkingModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -94,12 +142,17 @@ QString WorkingModel::widestText(int section) const
     const working::Column *shown = column(section);
     if (!shown)
         return {};
-    const auto *division = std::get_if<DivisionWorking>(&m_working);
-    const std::uint8_t base =
-        division ? division->base() : std::get<PositionalWorking>(m_working).base();
+    const std::uint8_t base = baseOf(m_steps);
     switch (shown->width) {
-    case working::ColumnWidth::Shared:
-        return {};
+    case working::ColumnWidth::Measured: {
+        QString widest;
+        for (int row = 0; row < std::min(rowCount(), measuredRows); ++row) {
+            const QString &cell = shownRow(row)[section];
+            if (cell.size() > widest.size())
+                widest = cell;
+        }
+        return widest;
+    }
     case working::ColumnWidth::Digit:
         return text(radixDigit(std::uint8_t(base - 1)));
     case working::ColumnWidth::BelowBase:
@@ -107,41 +160,46 @@ QString WorkingModel::widestText(int section) const
     case working::ColumnWidth::Position:
         return QString::number(rowCount() - 1);
     case working::ColumnWidth::Weight:
-        // The top row has the largest weight; when it is too long for the cell, a
-        // lower one nearly as long as the cell allows is written out.
-        {
-            const auto &positional = std::get<PositionalWorking>(m_working);
-            return positional.weightFits(0, cellDigits)
-                       ? text(positional.weight(0))
-                       : QString(int(cellDigits), QLatin1Char('0'));
-        }
+        return shownRow(0)[section]; // the top row's weight is the largest
     }
     return {};
 }
 
+QString WorkingModel::decimal(const std::string &number) const
+{
+    return text(number).replace(QLatin1Char('.'), m_point);
+}
+
 QStringList WorkingModel::rowTexts(int row) const
 {
-    if (const auto *division = std::get_if<DivisionWorking>(&m_working)) {
-        const DivisionRow step = division->row(std::size_t(row));
+    const auto r = std::size_t(row);
+    if (const auto *division = std::get_if<DivisionWorking>(&m_steps)) {
+        const DivisionRow step = division->row(r);
         return {text(step.number), text(step.quotient), QString::number(step.remainder),
                 text(step.digit)};
     }
-    const auto &positional = std::get<PositionalWorking>(m_working);
-    const auto r = std::size_t(row);
+    if (const auto *fraction = std::get_if<FractionWorking>(&m_steps)) {
+        const MultiplicationRow step = fraction->row(r);
+        return {decimal(step.fraction), decimal(step.product), text(step.digitText),
+                decimal(step.carried)};
+    }
+    const auto &positional = std::get<PositionalWorking>(m_steps);
+    const QString power = QString::number(positional.base()) + superscript(positional.position(r));
     return {QString(QLatin1Char(positional.digit(r))).toUpper(),
             QString::number(positional.value(r)), QString::number(positional.position(r)),
-            positional.weightFits(r, cellDigits)
-                ? text(positional.weight(r))
-                : QStringLiteral("%1^%2").arg(positional.base()).arg(positional.position(r)),
+            power + QLatin1String(" = ")
+                + briefText(positional.weightInBrief(r, cellDigits), *m_language),
             briefText(positional.termInBrief(r, cellDigits), *m_language)};
 }
 
 QStringList WorkingModel::fullRow(int row) const
 {
-    if (const auto *positional = std::get_if<PositionalWorking>(&m_working)) {
+    if (const auto *positional = std::get_if<PositionalWorking>(&m_steps)) {
         const auto r = std::size_t(row);
         QStringList texts = rowTexts(row).mid(0, 3);
-        return texts << text(positional->weight(r)) << text(positional->term(r));
+        return texts << QString::number(positional->base()) + superscript(positional->position(r))
+                            + QLatin1String(" = ") + text(positional->weight(r))
+                     << text(positional->term(r));
     }
     return rowTexts(row);
 }
@@ -160,7 +218,7 @@ QString WorkingModel::fullText() const
 
 double WorkingModel::fullTextLength() const
 {
-    const auto *positional = std::get_if<PositionalWorking>(&m_working);
+    const auto *positional = std::get_if<PositionalWorking>(&m_steps);
     if (!positional)
         return 64.0 * rowCount();
     // A weight base^k has about k·log10(base) digits, a term as many: summed over k.

@@ -12,26 +12,32 @@ namespace radixon {
 
 // A number as a cell or line shows it: whole, or in brief in the language.
 QString briefText(const NumberInBrief &number, const Language &language);
+// An exponent as a superscript: 2 → "²".
+QString superscript(std::size_t exponent);
 
-// The rows of a working for a table view. A row's texts are made when the view asks
-// for them and kept while they are likely to be asked for again; long weights and
-// terms are shown in brief, and in full by fullText().
+// The rows of one table of a working, for a table view: the division, the positional
+// sum or the repeated multiplication of a fraction. A row's texts are made when the
+// view asks for them and kept while they are likely to be asked for again; long weights
+// and terms are shown in brief, and in full by fullText().
 class WorkingModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    // Longer numbers are shown in brief.
-    static constexpr std::size_t cellDigits = 16;
+    using Steps = std::variant<std::monostate, DivisionWorking, PositionalWorking, FractionWorking>;
+
+    // Longer numbers are shown in brief, which is then always the shorter.
+    static constexpr std::size_t cellDigits = 26;
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    void show(const Working &working, const Language &language);
+    // `point` stands between the whole and the fractional digits of a decimal number.
+    void show(Steps steps, const Language &language, QChar point);
+    bool isEmpty() const { return std::holds_alternative<std::monostate>(m_steps); }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-    // A text as wide as any a narrow column holds; empty for the columns of long
-    // numbers, which share the rest of the width.
+    // A text as wide as any the column holds (read off the first rows where no rule gives it).
     QString widestText(int section) const;
 
     // The header and every row, one a line, columns separated by tabs, values in full.
@@ -41,11 +47,14 @@ public:
 
 private:
     const working::Column *column(int section) const;
+    const QStringList &shownRow(int row) const;
     QStringList rowTexts(int row) const;
     QStringList fullRow(int row) const;
+    QString decimal(const std::string &number) const;
 
-    Working m_working;
+    Steps m_steps;
     const Language *m_language = &Language::english();
+    QChar m_point = QLatin1Char('.');
     mutable std::unordered_map<int, QStringList> m_shown;
 };
 

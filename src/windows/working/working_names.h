@@ -4,8 +4,11 @@
 namespace radixon::working::name {
 
 inline constexpr char window[] = "workingWindow";
+inline constexpr char heading[] = "headingLine";
 inline constexpr char table[] = "workingTable";
+inline constexpr char fractionTable[] = "fractionTable";
 inline constexpr char readingLine[] = "readingLine";
+inline constexpr char notes[] = "notesLine";
 inline constexpr char throughBinaryLabel[] = "throughBinaryLabel";
 inline constexpr char groupsTable[] = "groupsTable";
 inline constexpr char copyButton[] = "copyButton";

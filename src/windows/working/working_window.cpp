@@ -1,56 +1,65 @@
 #include "windows/working/working_window.h"
 
 #include "window_services/always_on_top.h"
+#include "window_services/placement.h"
 #include "window_services/qt_magnetic_dock.h"
 #include "windows/common/dialogs.h"
 #include "windows/common/layout.h"
 #include "windows/working/working_model.h"
+#include "windows/working/working_text.h"
 #include "windows/working/working_texts.h"
+#include "windows/working/wrapping_label.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QStyle>
 #include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <tuple>
 
 namespace radixon {
 
 namespace {
 
-constexpr QSize clientSize(560, 340);
+// The content's width: enough for a sentence, at most what a table needs without
+// taking the screen; a wider table scrolls.
+constexpr int minContentWidth = 320;
+constexpr int maxContentWidth = 760;
+// Rows in view; longer tables scroll.
+constexpr int tableRows = 12;
+constexpr int fractionRows = 8;
 // Past this the clipboard would take hundreds of megabytes.
 constexpr double copyLimit = 64e6;
-// A reading line longer than this is shown in brief.
-constexpr std::size_t lineDigits = 200;
 
-// Touching the right side of `asker`, top edges in line, else its left side; wholly
-// inside `area` either way.
-QPoint besideOf(const QRect &asker, const QSize &size, const QRect &area)
+Rect rectOf(const QRect &r) { return {r.left(), r.top(), r.right() + 1, r.bottom() + 1}; }
+
+int scrollBarExtent(const QWidget *widget)
 {
-    int x = asker.right() + 1;
-    if (x + size.width() - 1 > area.right())
-        x = asker.left() - size.width();
-    x = std::max(area.left(), std::min(x, area.right() + 1 - size.width()));
-    const int y = std::max(area.top(), std::min(asker.top(), area.bottom() + 1 - size.height()));
-    return {x, y};
+    return widget->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, widget);
 }
 
-std::string breakableAnywhere(const std::string &digits)
+// A table `width` pixels wide shows `rows` rows and its header whole.
+int tableHeight(const QTableView *table, int rows, int columnsWidth, int width)
 {
-    static constexpr char zeroWidthSpace[] = "\u200B";
-    std::string text;
-    text.reserve(digits.size() * 4);
-    for (const char digit : digits)
-        text.append(1, digit).append(zeroWidthSpace);
-    return text;
+    const int frame = 2 * table->frameWidth();
+    const bool scrolls = columnsWidth + frame > width;
+    const QHeaderView *header = table->horizontalHeader();
+    return frame + (header->isHidden() ? 0 : header->sizeHint().height())
+           + rows * table->verticalHeader()->defaultSectionSize()
+           + (scrolls ? scrollBarExtent(table) : 0);
 }
+
+QString decimalPoint() { return QLocale().decimalPoint(); }
 
 } // namespace
 
@@ -60,45 +69,68 @@ WorkingWindow::WorkingWindow(CompanionHost &host)
         host.mainWindow())
 {
     setObjectName(QLatin1String(working::name::window));
-    setClientSize(this, clientSize);
     createControls();
-    m_host.dock().enableDragAnywhere(this, {m_readingLine, m_throughBinaryLabel});
+    m_host.dock().enableDragAnywhere(this,
+                                     {m_heading, m_readingLine, m_notes, m_throughBinaryLabel});
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
+            &WorkingWindow::copyWorking);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &WorkingWindow::giveKeyboardBack);
+    fitToContent();
 }
 
 void WorkingWindow::createControls()
 {
-    auto *body = place(new QWidget(this), "workingBody", QRect(QPoint(), clientSize));
-    m_layout = new QVBoxLayout(body);
+    m_body = place(new QWidget(this), "workingBody", QRect(QPoint(), QSize(1, 1)));
+    m_layout = new QVBoxLayout(m_body);
+    m_layout->setSizeConstraint(QLayout::SetNoConstraint);
+    m_heading = place(new WrappingLabel(m_body), working::name::heading, {});
     m_model = new WorkingModel(this);
-    m_table = new QTableView(body);
-    m_table->setObjectName(QLatin1String(working::name::table));
-    m_table->verticalHeader()->hide();
-    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
-    // Rows of one height cost nothing per row, however many thousands there are.
-    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    // A number too wide for its column keeps its first and last digits, on one line.
-    m_table->setTextElideMode(Qt::ElideMiddle);
-    m_table->setWordWrap(false);
-    m_readingLine = new QLabel(body);
-    m_readingLine->setObjectName(QLatin1String(working::name::readingLine));
-    m_readingLine->setWordWrap(true);
-    m_throughBinaryLabel = new QLabel(body);
-    m_throughBinaryLabel->setObjectName(QLatin1String(working::name::throughBinaryLabel));
-    m_copyButton = new QPushButton(body);
-    m_copyButton->setObjectName(QLatin1String(working::name::copyButton));
-    m_layout->addWidget(m_table, 1);
-    m_layout->addWidget(m_readingLine);
-    m_layout->addWidget(m_throughBinaryLabel);
+    m_table = newTable(working::name::table);
+    m_readingLine = place(new WrappingLabel(m_body), working::name::readingLine, {});
+    m_notes = place(new WrappingLabel(m_body), working::name::notes, {});
+    m_throughBinaryLabel = place(new QLabel(m_body), working::name::throughBinaryLabel, {});
+    m_copyButton = place(new QPushButton(m_body), working::name::copyButton, {});
+    for (QWidget *part : std::initializer_list<QWidget *>{m_heading, m_table, m_readingLine,
+                                                          m_notes, m_throughBinaryLabel})
+        m_layout->addWidget(part);
     m_layout->addWidget(m_copyButton, 0, Qt::AlignRight);
     connect(m_copyButton, &QPushButton::clicked, this, &WorkingWindow::copyWorking);
 }
 
-void WorkingWindow::load()
+QTableView *WorkingWindow::newTable(const char *name)
 {
-    playOpenEffect();
-    setAlwaysOnTop(this, m_host.alwaysOnTop());
+    auto *table = new QTableView(m_body);
+    table->setObjectName(QLatin1String(name));
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    // Rows of one height cost nothing per row, however many thousands there are.
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // A number too wide for its column keeps its first and last digits, on one line.
+    table->setTextElideMode(Qt::ElideMiddle);
+    table->setWordWrap(false);
+    // Tab goes on to the window's other controls rather than from cell to cell.
+    table->setTabKeyNavigation(false);
+    return table;
 }
+
+// Made when first needed: most workings have no fraction.
+QTableView *WorkingWindow::fractionTable()
+{
+    if (!m_fractionTable) {
+        m_fractionModel = new WorkingModel(this);
+        m_fractionTable = newTable(working::name::fractionTable);
+        m_fractionTable->setModel(m_fractionModel);
+        m_layout->insertWidget(m_layout->indexOf(m_table) + 1, m_fractionTable);
+        setTabOrder(m_table, m_fractionTable);
+    }
+    return m_fractionTable;
+}
+
+// It comes on screen in follow(), once placed: a window the window manager frames is
+// best moved before it is mapped.
+void WorkingWindow::load() { setAlwaysOnTop(this, m_host.alwaysOnTop()); }
 
 void WorkingWindow::follow(WorkingOffer &offer)
 {
@@ -109,14 +141,22 @@ void WorkingWindow::follow(WorkingOffer &offer)
         connect(&offer, &WorkingOffer::changed, this, &WorkingWindow::showOffer);
         showOffer();
     }
-    if (std::exchange(m_placed, true))
-        return;
-    const QRect asker = offer.window()->frameGeometry();
-    const QScreen *screen = offer.window()->screen();
-    const QMargins frame = decorationMargins();
-    const QSize outer = size().grownBy(frame);
-    move(besideOf(asker, outer, screen->availableGeometry()));
-    registerWithDock();
+    if (!std::exchange(m_placed, true)) {
+        const QSize outer = size().grownBy(decorationMargins());
+        const int around = outer.width() - m_contentWidth; // frames and margins
+        const Rect beside = placeBeside(
+            rectOf(offer.window()->frameGeometry()), outer.width(), outer.height(),
+            rectOf(offer.window()->screen()->availableGeometry()), around + minContentWidth);
+        // Narrowed to the room beside the asker, its tables scroll.
+        m_widthLimit = beside.width() - around;
+        fitToContent();
+        move(beside.left, beside.top);
+        registerWithDock();
+        playOpenEffect();
+    }
+    raise();
+    activateWindow();
+    (m_table->isVisible() ? static_cast<QWidget *>(m_table) : m_copyButton)->setFocus();
 }
 
 void WorkingWindow::showOffer()
@@ -129,58 +169,114 @@ void WorkingWindow::showOffer()
     m_throughBinary = m_offer->throughBinary();
     const Language &language = *m_language;
     applyTexts(this, working::context, working::texts, language);
-    m_model->show(m_working, language);
+    const QString point = decimalPoint();
+    WorkingModel::Steps steps;
+    if (const auto *division = std::get_if<DivisionWorking>(&m_working))
+        steps = *division;
+    else if (const auto *positional = std::get_if<PositionalWorking>(&m_working))
+        steps = *positional;
+    m_model->show(std::move(steps), language, point.front());
     // Given only now, so that the view lays out its headers once, for the first working.
     if (!m_table->model())
         m_table->setModel(m_model);
-    fitColumns();
-    m_readingLine->setText(readingLine(false));
+    // The keyboard starts at the first row of every working, whether or not the table
+    // had the focus already.
+    m_table->selectionModel()->setCurrentIndex(m_model->index(0, 0), QItemSelectionModel::NoUpdate);
+    m_table->setVisible(!m_model->isEmpty());
+    const auto *division = std::get_if<DivisionWorking>(&m_working);
+    std::optional<FractionWorking> fraction =
+        division ? FractionWorking::of(division->value(), division->base()) : std::nullopt;
+    if (fraction || m_fractionTable) {
+        fractionTable()->setVisible(bool(fraction));
+        m_fractionTable->setAccessibleName(language.text(working::context, working::fractionPart));
+        m_fractionModel->show(fraction ? WorkingModel::Steps(*fraction) : WorkingModel::Steps(),
+                              language, point.front());
+    }
+    const WorkingLines lines = workingLines(m_working, language, point);
+    m_heading->setText(lines.heading);
+    m_readingLine->setText(lines.reading);
+    m_readingLine->setVisible(!lines.reading.isEmpty());
+    m_notes->setText(lines.notes);
+    m_notes->setVisible(!lines.notes.isEmpty());
     m_copyButton->setEnabled(!std::holds_alternative<std::monostate>(m_working));
     showGroups();
+    fitToContent();
 }
 
-// From the widest text a column can hold rather than from its rows, which the view
+// From the widest text a column can hold rather than from all its rows, which the view
 // would have to make and measure.
-void WorkingWindow::fitColumns()
+int WorkingWindow::fitColumns(QTableView *table, const WorkingModel &model)
 {
-    QHeaderView *header = m_table->horizontalHeader();
-    const QFontMetrics metrics = m_table->fontMetrics();
+    QHeaderView *header = table->horizontalHeader();
+    QFont bold = table->font(); // a fraction that comes back is marked bold
+    bold.setBold(true);
+    const QFontMetrics cells(bold), titles = header->fontMetrics();
     const int padding = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin) + 8;
-    for (int column = 0; column < m_model->columnCount(); ++column) {
-        const QString widest = m_model->widestText(column);
-        if (widest.isEmpty()) {
-            header->setSectionResizeMode(column, QHeaderView::Stretch);
-            continue;
-        }
-        const QString title =
-            m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-        header->setSectionResizeMode(column, QHeaderView::Interactive);
-        header->resizeSection(column, padding
-                                          + std::max(metrics.horizontalAdvance(title),
-                                                     metrics.horizontalAdvance(widest)));
+    int total = 0;
+    for (int column = 0; column < model.columnCount(); ++column) {
+        const QString title = model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        const int width = padding
+                          + std::max(titles.horizontalAdvance(title),
+                                     cells.horizontalAdvance(model.widestText(column)));
+        header->resizeSection(column, width);
+        total += width;
     }
+    return total;
 }
 
-QString WorkingWindow::readingLine(bool inFull) const
+void WorkingWindow::fitToContent()
 {
-    // On screen a long number wraps between any two digits rather than run past the
-    // window's edge; on the clipboard it stays whole.
-    const auto shown = [inFull](std::string digits) {
-        return inFull ? digits : breakableAnywhere(digits);
+    struct Shown {
+        QTableView *table;
+        int rows;    // in view
+        int columns; // their width, with a scroll bar's beside them where rows are out of view
     };
-    const Language &language = *m_language;
-    const Working &steps = m_working;
-    if (const auto *division = std::get_if<DivisionWorking>(&steps))
-        return language.text(working::context, working::readUpwards)
-               + QString::fromStdString(shown(division->result()));
-    const auto *positional = std::get_if<PositionalWorking>(&steps);
-    if (!positional)
-        return language.text(working::context, working::calculateFirst);
-    NumberInBrief sum = positional->sumInBrief(inFull ? SIZE_MAX : lineDigits);
-    sum.first = shown(sum.first);
-    sum.last = shown(sum.last);
-    return language.text(working::context, working::sum) + QLatin1String(": ")
-           + briefText(sum, language);
+    std::vector<Shown> tables;
+    int wanted = minContentWidth;
+    for (auto [table, model, inView] :
+         {std::tuple(m_table, m_model, tableRows),
+          std::tuple(m_fractionTable, m_fractionModel, fractionRows)}) {
+        if (!table || table->isHidden())
+            continue;
+        const int rows = model->rowCount();
+        const int columns =
+            fitColumns(table, *model) + (rows > inView ? scrollBarExtent(table) : 0);
+        tables.push_back({table, std::min(rows, inView), columns});
+        wanted = std::max(wanted, columns + 2 * table->frameWidth());
+    }
+    int groupsWidth = 0;
+    if (m_groupsTable && !m_groupsTable->isHidden()) {
+        for (int column = 0; column < m_groupsTable->columnCount(); ++column)
+            groupsWidth += m_groupsTable->columnWidth(column);
+        wanted = std::max(wanted, groupsWidth + 2 * m_groupsTable->frameWidth());
+    }
+    const int width = std::min({wanted, maxContentWidth, m_widthLimit});
+    m_contentWidth = width;
+    for (const Shown &shown : tables) {
+        const int frame = 2 * shown.table->frameWidth();
+        shown.table->setFixedSize(std::min(width, shown.columns + frame),
+                                  tableHeight(shown.table, shown.rows, shown.columns, width));
+    }
+    if (groupsWidth) {
+        const int frame = 2 * m_groupsTable->frameWidth();
+        m_groupsTable->setFixedSize(std::min(width, groupsWidth + frame),
+                                    tableHeight(m_groupsTable, 2, groupsWidth, width));
+    }
+    const QMargins margins = m_layout->contentsMargins();
+    const int clientWidth = width + margins.left() + margins.right();
+    const QSize client(clientWidth, m_layout->totalHeightForWidth(clientWidth));
+    m_body->setGeometry(QRect(clientOrigin(this), client));
+    const QPoint topLeft = pos();
+    setClientSize(this, client);
+    if (!m_placed)
+        return;
+    // Grown or shrunk with its content, it stays wholly on screen.
+    const QRect area = screen()->availableGeometry();
+    const QSize outer = frameGeometry().size();
+    move(std::clamp(topLeft.x(), area.left(),
+                    std::max(area.left(), area.right() + 1 - outer.width())),
+         std::clamp(topLeft.y(), area.top(),
+                    std::max(area.top(), area.bottom() + 1 - outer.height())));
 }
 
 // Made when first needed: most workings have no groups, and a table is the dearest
@@ -189,14 +285,17 @@ QTableWidget *WorkingWindow::groupsTable()
 {
     if (m_groupsTable)
         return m_groupsTable;
-    m_groupsTable = new QTableWidget(2, 0, m_readingLine->parentWidget());
+    m_groupsTable = new QTableWidget(m_body);
     m_groupsTable->setObjectName(QLatin1String(working::name::groupsTable));
     m_groupsTable->horizontalHeader()->hide();
     m_groupsTable->verticalHeader()->hide();
     m_groupsTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_groupsTable->setTabKeyNavigation(false);
     m_groupsTable->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
-    m_groupsTable->setFixedHeight(2 * m_groupsTable->verticalHeader()->defaultSectionSize() + 4);
+    m_groupsTable->setRowCount(2); // of the height just set
     m_layout->insertWidget(m_layout->indexOf(m_throughBinaryLabel) + 1, m_groupsTable);
+    setTabOrder(m_fractionTable ? m_fractionTable : m_table, m_groupsTable);
+    setTabOrder(m_groupsTable, m_copyButton);
     return m_groupsTable;
 }
 
@@ -229,6 +328,8 @@ void WorkingWindow::showGroups()
 
 void WorkingWindow::copyWorking()
 {
+    if (std::holds_alternative<std::monostate>(m_working))
+        return;
     const Language &language = *m_language;
     if (m_model->fullTextLength() > copyLimit) {
         m_host.dialogs().inform(this, QString::fromUtf8(working::tooLongTitle),
@@ -236,17 +337,34 @@ void WorkingWindow::copyWorking()
                                 Dialogs::Icon::Information);
         return;
     }
-    QString text = m_model->fullText() + QLatin1Char('\n') + readingLine(true);
+    const WorkingLines lines = workingLines(m_working, language, decimalPoint(), true);
+    QStringList parts{lines.heading};
+    if (!m_model->isEmpty())
+        parts << m_model->fullText();
+    if (m_fractionModel && !m_fractionModel->isEmpty() && !m_fractionTable->isHidden())
+        parts << m_fractionModel->fullText();
+    parts << lines.reading << lines.notes;
     if (const std::vector<BinaryGroup> groups = this->groups(); !groups.empty()) {
         QStringList bits, digits;
         for (const BinaryGroup &group : groups) {
             bits << QString::fromStdString(group.bits);
             digits << QString(QLatin1Char(group.digit));
         }
-        text += QLatin1Char('\n') + m_throughBinaryLabel->text() + QLatin1Char('\n')
-                + bits.join(QLatin1Char('\t')) + QLatin1Char('\n') + digits.join(QLatin1Char('\t'));
+        parts << m_throughBinaryLabel->text() << bits.join(QLatin1Char('\t'))
+              << digits.join(QLatin1Char('\t'));
     }
-    QApplication::clipboard()->setText(text + QLatin1Char('\n'));
+    parts.removeAll(QString());
+    QApplication::clipboard()->setText(parts.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+}
+
+void WorkingWindow::giveKeyboardBack()
+{
+    QPointer<QWidget> field = m_offer ? m_offer->askingField() : nullptr;
+    unload();
+    if (field) {
+        field->window()->activateWindow();
+        field->setFocus();
+    }
 }
 
 } // namespace radixon

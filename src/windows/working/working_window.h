@@ -5,6 +5,8 @@
 
 #include <QPointer>
 
+#include <climits>
+
 class QLabel;
 class QPushButton;
 class QTableView;
@@ -14,31 +16,38 @@ class QVBoxLayout;
 namespace radixon {
 
 class WorkingModel;
+class WrappingLabel;
 
 // The steps of the last calculation of the window that asked for them, for learners:
-// the division table or the digit-by-weight sum, the line that reads the result off
-// it and, for the main window's octal and hexadecimal, the way through binary. It
-// follows that window's calculations and language until another window asks.
+// what is converted and how, the division table or the digit-by-weight sum, the
+// multiplication of a fraction, the line that reads the result off them and, for the
+// main window's octal and hexadecimal, the way through binary; or why the calculation
+// gave nothing. It follows that window's calculations and language until another
+// window asks, and is as large as what it shows.
 class WorkingWindow : public CompanionWindow {
     Q_OBJECT
 public:
     explicit WorkingWindow(CompanionHost &host);
 
     void load() override;
-    // Shows `offer`'s working from now on; the first time, opens beside its window.
+    // Shows `offer`'s working from now on and takes the keyboard; the first time, opens
+    // beside its window.
     void follow(WorkingOffer &offer);
 
 private:
     void createControls();
     void showOffer();
-    // The result read off the working; a long sum in brief unless asked in full.
-    QString readingLine(bool inFull) const;
-    void fitColumns();
+    QTableView *newTable(const char *name);
+    QTableView *fractionTable();
+    // Columns as wide as their widest text; returns the table's width.
+    int fitColumns(QTableView *table, const WorkingModel &model);
+    void fitToContent();
     // The binary groups the working shows: for octal and hexadecimal from the main window.
     std::vector<BinaryGroup> groups() const;
     void showGroups();
     QTableWidget *groupsTable();
     void copyWorking();
+    void giveKeyboardBack();
 
     QPointer<WorkingOffer> m_offer;
     // What is shown, kept when the window that offered it has gone.
@@ -46,11 +55,19 @@ private:
     const Language *m_language = &Language::english();
     bool m_throughBinary = false;
     bool m_placed = false;
+    int m_contentWidth = 0;
+    int m_widthLimit = INT_MAX; // the room beside the asker
+
+    QWidget *m_body = nullptr;
+    QVBoxLayout *m_layout = nullptr;
+    WrappingLabel *m_heading = nullptr;
     WorkingModel *m_model = nullptr;
     QTableView *m_table = nullptr;
-    QLabel *m_readingLine = nullptr;
+    WorkingModel *m_fractionModel = nullptr;
+    QTableView *m_fractionTable = nullptr;
+    WrappingLabel *m_readingLine = nullptr;
+    WrappingLabel *m_notes = nullptr;
     QLabel *m_throughBinaryLabel = nullptr;
-    QVBoxLayout *m_layout = nullptr;
     QTableWidget *m_groupsTable = nullptr;
     QPushButton *m_copyButton = nullptr;
 };

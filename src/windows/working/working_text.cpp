@@ -1,0 +1,195 @@
+#include "windows/working/working_text.h"
+
+#include "conversion/to_radix.h"
+#include "windows/working/working_model.h"
+#include "windows/working/working_texts.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <set>
+
+namespace radixon {
+
+namespace {
+
+// A reading line longer than this is shown in brief.
+constexpr std::size_t lineDigits = 200;
+// What was typed, quoted back: longer inputs are shown by their ends.
+constexpr int quotedLength = 40;
+// From this base on, a digit may take two figures ("22").
+constexpr int firstSpacedBase = 23;
+
+QString text(const std::string &s) { return QString::fromStdString(s); }
+
+class Writer {
+public:
+    Writer(const Language &language, const QString &point) : m_language(language), m_point(point) {}
+
+    QString tr(const char *source) const { return m_language.text(working::context, source); }
+    QString decimal(const std::string &number) const
+    {
+        return text(number).replace(QLatin1Char('.'), m_point);
+    }
+    QString quoted(const QString &typed) const
+    {
+        if (typed.size() <= quotedLength)
+            return typed;
+        return briefText(
+            {typed.left(6).toStdString(), typed.right(6).toStdString(), std::size_t(typed.size())},
+            m_language);
+    }
+
+    const Language &m_language;
+    const QString &m_point;
+};
+
+const working::SystemTexts &systemOf(int base)
+{
+    const auto *found = std::find_if(std::begin(working::systems), std::end(working::systems),
+                                     [base](const auto &s) { return s.base == base || !s.base; });
+    return *found;
+}
+
+// "0 and 1", "0 to 7", "0 to 9 and A to F".
+QString digitsOf(const Writer &w, int base)
+{
+    if (base == 2)
+        return w.tr(working::twoDigits);
+    if (base <= 10)
+        return w.tr(working::figuresTo).arg(base - 1);
+    return w.tr(working::figuresAndLettersTo).arg(text(radixDigit(std::uint8_t(base - 1))));
+}
+
+QString failureText(const Writer &w, const FailedCalculation &failed)
+{
+    using Reason = ConversionFailure::Reason;
+    const ConversionFailure &failure = failed.failure;
+    const QString why = w.tr(working::failures[int(failure.reason)]);
+    QString said;
+    switch (failure.reason) {
+    case Reason::TooLarge:
+        said = why.arg(w.quoted(failed.input), text(std::string(Decimal::maxMagnitude)));
+        break;
+    case Reason::NotADigit: {
+        said = why.arg(text(failure.character)).arg(failed.base).arg(digitsOf(w, failed.base));
+        break;
+    }
+    case Reason::TooLong:
+        said = why.arg(failed.input.size());
+        break;
+    default:
+        said = why.arg(w.quoted(failed.input));
+    }
+    return w.tr(working::noResult) + QLatin1Char('\n') + said;
+}
+
+// The letters among the digits, each with its value: "A = 10, E = 14".
+QString legend(const Writer &w, const std::set<std::uint8_t> &digits)
+{
+    QStringList values;
+    for (const std::uint8_t digit : digits) {
+        if (digit >= 10 && digit < 22)
+            values << text(radixDigit(digit)) + QLatin1String(" = ") + QString::number(digit);
+    }
+    return values.isEmpty() ? QString()
+                            : w.tr(working::digitValues).arg(values.join(QLatin1String(", ")));
+}
+
+WorkingLines divisionLines(const Writer &w, const DivisionWorking &division)
+{
+    const int base = division.base();
+    const QString number = w.decimal(toString(division.value()));
+    const working::SystemTexts &system = systemOf(base);
+    WorkingLines lines;
+    lines.heading =
+        (system.base ? w.tr(system.toBase).arg(number) : w.tr(system.toBase).arg(number).arg(base))
+        + QLatin1Char('\n') + w.tr(working::divideMethod).arg(base);
+    const std::vector<std::uint8_t> whole = division.digitValues();
+    std::set<std::uint8_t> used(whole.begin(), whole.end());
+    QStringList notes;
+    const std::optional<FractionWorking> fraction =
+        FractionWorking::of(division.value(), division.base());
+    if (!fraction) {
+        lines.reading = w.tr(working::readUpwards) + joinedDigits(whole, division.base());
+    } else {
+        lines.heading +=
+            QLatin1Char('\n')
+            + w.tr(working::multiplyMethod).arg(w.decimal(fraction->fraction())).arg(base);
+        std::vector<std::uint8_t> before, repeating;
+        for (std::size_t row = 0; row < fraction->rowCount(); ++row) {
+            const unsigned digit = fraction->row(row).digit;
+            (row < fraction->preperiodLength() ? before : repeating).push_back(std::uint8_t(digit));
+            used.insert(std::uint8_t(digit));
+        }
+        QString digits = joinedDigits(before, division.base());
+        if (!repeating.empty()) {
+            const QString period = joinedDigits(repeating, division.base());
+            const QString space =
+                base >= firstSpacedBase && !before.empty() ? QStringLiteral(" ") : QString();
+            digits += fraction->periodShownWhole()
+                          ? space + QLatin1Char('(') + period + QLatin1Char(')')
+                          : space + period + QStringLiteral("…");
+        }
+        lines.reading = w.tr(working::readWithFraction) + joinedDigits(whole, division.base())
+                        + w.m_point + digits;
+        notes << w.tr(working::wholePartOnly);
+        if (fraction->repeats()) {
+            notes << (fraction->periodShownWhole()
+                          ? w.tr(working::periodShown)
+                                .arg(w.decimal(fraction->row(fraction->preperiodLength()).fraction),
+                                     text(fraction->periodLength()))
+                          : w.tr(working::periodLonger)
+                                .arg(text(fraction->periodLength()))
+                                .arg(FractionWorking::maxRows));
+        }
+    }
+    notes << legend(w, used);
+    if (base >= firstSpacedBase)
+        notes << w.tr(working::spacedDigits).arg(base);
+    notes.removeAll(QString());
+    lines.notes = notes.join(QLatin1Char('\n'));
+    return lines;
+}
+
+WorkingLines positionalLines(const Writer &w, const PositionalWorking &positional, bool inFull)
+{
+    const QString digits = text(positional.digits());
+    WorkingLines lines;
+    lines.heading = w.tr(systemOf(positional.base()).fromBase).arg(w.quoted(digits))
+                    + QLatin1Char('\n') + w.tr(working::positionalMethod).arg(positional.base());
+    const NumberInBrief sum = positional.sumInBrief(inFull ? SIZE_MAX : lineDigits);
+    lines.reading = w.tr(working::sum) + QLatin1String(": ") + briefText(sum, w.m_language);
+    if (!sum.last.empty())
+        lines.reading += QLatin1Char(' ') + w.tr(working::copyGivesAll);
+    std::set<std::uint8_t> used;
+    for (std::size_t row = 0; row < positional.rowCount(); ++row)
+        used.insert(std::uint8_t(positional.value(row)));
+    lines.notes = legend(w, used);
+    return lines;
+}
+
+} // namespace
+
+QString joinedDigits(const std::vector<std::uint8_t> &digits, std::uint8_t base)
+{
+    QStringList written;
+    for (const std::uint8_t digit : digits)
+        written << text(radixDigit(digit));
+    return written.join(base >= firstSpacedBase ? QStringLiteral(" ") : QString());
+}
+
+WorkingLines workingLines(const Working &working, const Language &language, const QString &point,
+                          bool inFull)
+{
+    const Writer w(language, point);
+    if (const auto *division = std::get_if<DivisionWorking>(&working))
+        return divisionLines(w, *division);
+    if (const auto *positional = std::get_if<PositionalWorking>(&working))
+        return positionalLines(w, *positional, inFull);
+    if (const auto *failed = std::get_if<FailedCalculation>(&working))
+        return {failureText(w, *failed), {}, {}};
+    return {w.tr(working::calculateFirst), {}, {}};
+}
+
+} // namespace radixon
