@@ -243,6 +243,19 @@ MultiplicationRow FractionWorking::row(std::size_t index) const
             radixDigit(static_cast<std::uint8_t>(digitValue)), decimalText(carried, m_value.scale)};
 }
 
+std::vector<std::uint8_t> FractionWorking::digitValues() const
+{
+    const mpz_class ten = tenToThe(m_value.scale);
+    mpz_class fraction = fractionNumerator(m_value), digit;
+    std::vector<std::uint8_t> digits;
+    for (std::size_t row = 0; row < m_rowCount; ++row) {
+        fraction *= m_base;
+        mpz_fdiv_qr(digit.get_mpz_t(), fraction.get_mpz_t(), fraction.get_mpz_t(), ten.get_mpz_t());
+        digits.push_back(static_cast<std::uint8_t>(digit.get_ui()));
+    }
+    return digits;
+}
+
 std::optional<PositionalWorking> PositionalWorking::of(std::string_view digits, std::uint8_t base)
 {
     if (base != 2 && base != 8 && base != 16)

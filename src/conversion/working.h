@@ -82,6 +82,8 @@ public:
     // row's carried fraction is then the fraction of row preperiodLength()); at most maxRows.
     std::size_t rowCount() const { return m_rowCount; }
     MultiplicationRow row(std::size_t index) const; // any index, also past rowCount()
+    // The digits of the rows shown, without the texts of their numbers.
+    std::vector<std::uint8_t> digitValues() const;
     // Digits before the repeating part; all of them when the fraction ends.
     std::size_t preperiodLength() const { return m_preperiodLength; }
     bool repeats() const { return m_periodLength != "0"; }

@@ -13,8 +13,10 @@ namespace {
 
 // Rows kept made; a screenful is a few dozen.
 constexpr std::size_t keptRows = 512;
-// Rows read to find a column's widest text: the largest numbers of a working come first.
-constexpr int measuredRows = 8;
+// Rows read to find a column's widest text. A division's and a sum's largest numbers
+// come first (the second row too, after a leading zero); a fraction's vary in length.
+constexpr int measuredRows = 2;
+constexpr int measuredFractionRows = 8;
 
 QString text(const std::string &s) { return QString::fromStdString(s); }
 
@@ -146,7 +148,9 @@ QString WorkingModel::widestText(int section) const
     switch (shown->width) {
     case working::ColumnWidth::Measured: {
         QString widest;
-        for (int row = 0; row < std::min(rowCount(), measuredRows); ++row) {
+        const bool fraction = std::holds_alternative<FractionWorking>(m_steps);
+        const int rows = std::min(rowCount(), fraction ? measuredFractionRows : measuredRows);
+        for (int row = 0; row < rows; ++row) {
             const QString &cell = shownRow(row)[section];
             if (cell.size() > widest.size())
                 widest = cell;

@@ -116,12 +116,11 @@ WorkingLines divisionLines(const Writer &w, const DivisionWorking &division)
         lines.heading +=
             QLatin1Char('\n')
             + w.tr(working::multiplyMethod).arg(w.decimal(fraction->fraction())).arg(base);
-        std::vector<std::uint8_t> before, repeating;
-        for (std::size_t row = 0; row < fraction->rowCount(); ++row) {
-            const unsigned digit = fraction->row(row).digit;
-            (row < fraction->preperiodLength() ? before : repeating).push_back(std::uint8_t(digit));
-            used.insert(std::uint8_t(digit));
-        }
+        std::vector<std::uint8_t> before = fraction->digitValues();
+        used.insert(before.begin(), before.end());
+        const auto preperiod = std::ptrdiff_t(std::min(fraction->preperiodLength(), before.size()));
+        const std::vector<std::uint8_t> repeating(before.begin() + preperiod, before.end());
+        before.resize(std::size_t(preperiod));
         QString digits = joinedDigits(before, division.base());
         if (!repeating.empty()) {
             const QString period = joinedDigits(repeating, division.base());
@@ -162,9 +161,15 @@ WorkingLines positionalLines(const Writer &w, const PositionalWorking &positiona
     lines.reading = w.tr(working::sum) + QLatin1String(": ") + briefText(sum, w.m_language);
     if (!sum.last.empty())
         lines.reading += QLatin1Char(' ') + w.tr(working::copyGivesAll);
-    std::set<std::uint8_t> used;
+    // Thousands of digits: looked at once each, for the few letters they can hold.
+    bool seen[16] = {};
     for (std::size_t row = 0; row < positional.rowCount(); ++row)
-        used.insert(std::uint8_t(positional.value(row)));
+        seen[positional.value(row)] = true;
+    std::set<std::uint8_t> used;
+    for (std::uint8_t digit = 10; digit < 16; ++digit) {
+        if (seen[digit])
+            used.insert(digit);
+    }
     lines.notes = legend(w, used);
     return lines;
 }

@@ -76,7 +76,6 @@ WorkingWindow::WorkingWindow(CompanionHost &host)
             &WorkingWindow::copyWorking);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &WorkingWindow::giveKeyboardBack);
-    fitToContent();
 }
 
 void WorkingWindow::createControls()
@@ -121,8 +120,8 @@ QTableView *WorkingWindow::fractionTable()
     if (!m_fractionTable) {
         m_fractionModel = new WorkingModel(this);
         m_fractionTable = newTable(working::name::fractionTable);
-        m_fractionTable->setModel(m_fractionModel);
         m_layout->insertWidget(m_layout->indexOf(m_table) + 1, m_fractionTable);
+        m_fractionTable->stackUnder(m_readingLine); // painted in the order it is read
         setTabOrder(m_table, m_fractionTable);
     }
     return m_fractionTable;
@@ -149,7 +148,8 @@ void WorkingWindow::follow(WorkingOffer &offer)
             rectOf(offer.window()->screen()->availableGeometry()), around + minContentWidth);
         // Narrowed to the room beside the asker, its tables scroll.
         m_widthLimit = beside.width() - around;
-        fitToContent();
+        if (m_widthLimit < m_contentWidth)
+            fitToContent();
         move(beside.left, beside.top);
         registerWithDock();
         playOpenEffect();
@@ -191,6 +191,8 @@ void WorkingWindow::showOffer()
         m_fractionTable->setAccessibleName(language.text(working::context, working::fractionPart));
         m_fractionModel->show(fraction ? WorkingModel::Steps(*fraction) : WorkingModel::Steps(),
                               language, point.front());
+        if (!m_fractionTable->model()) // as for the first table
+            m_fractionTable->setModel(m_fractionModel);
     }
     const WorkingLines lines = workingLines(m_working, language, point);
     m_heading->setText(lines.heading);

@@ -23,12 +23,17 @@ WrappingLabel::WrappingLabel(QWidget *parent) : QLabel(parent)
     setSizePolicy(policy);
 }
 
-int WrappingLabel::layOut(int width, QPainter *painter, QPointF at) const
+void WrappingLabel::layOut(int width) const
 {
+    if (width == m_laidOutWidth && text() == m_laidOutText)
+        return;
+    m_laidOutWidth = width;
+    m_laidOutText = text();
+    m_glyphs.clear();
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     qreal height = 0;
-    for (const QString &paragraph : text().split(QLatin1Char('\n'))) {
+    for (const QString &paragraph : m_laidOutText.split(QLatin1Char('\n'))) {
         QTextLayout layout(paragraph, font());
         layout.setTextOption(option);
         layout.beginLayout();
@@ -38,28 +43,36 @@ int WrappingLabel::layOut(int width, QPainter *painter, QPointF at) const
             height += line.height();
         }
         layout.endLayout();
-        if (painter)
-            layout.draw(painter, at);
+        m_glyphs += layout.glyphRuns();
     }
-    return int(std::ceil(height));
+    m_laidOutHeight = int(std::ceil(height));
 }
 
 int WrappingLabel::heightForWidth(int width) const
 {
     const QMargins margins = contentsMargins();
-    return layOut(width - margins.left() - margins.right()) + margins.top() + margins.bottom();
+    layOut(width - margins.left() - margins.right());
+    return m_laidOutHeight + margins.top() + margins.bottom();
 }
 
+// The heights come from heightForWidth(); the hints only say how narrow the label may go,
+// without laying the text out at widths it will never have.
 QSize WrappingLabel::sizeHint() const
 {
-    const int width = std::min(preferredWidth, fontMetrics().horizontalAdvance(text()) + 1);
-    return {width, heightForWidth(width)};
+    return {std::min(preferredWidth, fontMetrics().horizontalAdvance(text()) + 1),
+            fontMetrics().height()};
 }
 
 QSize WrappingLabel::minimumSizeHint() const
 {
-    const int width = fontMetrics().horizontalAdvance(QLatin1Char('M'));
-    return {width, heightForWidth(width)};
+    return {fontMetrics().horizontalAdvance(QLatin1Char('M')), fontMetrics().height()};
+}
+
+void WrappingLabel::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange)
+        m_laidOutWidth = -1; // laid out again in the new font
+    QLabel::changeEvent(event);
 }
 
 void WrappingLabel::paintEvent(QPaintEvent *)
@@ -67,7 +80,9 @@ void WrappingLabel::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setPen(palette().color(foregroundRole()));
     const QRect area = contentsRect();
-    layOut(area.width(), &painter, area.topLeft());
+    layOut(area.width());
+    for (const QGlyphRun &glyphs : std::as_const(m_glyphs))
+        painter.drawGlyphRun(area.topLeft(), glyphs);
 }
 
 } // namespace radixon

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QGlyphRun>
 #include <QLabel>
+#include <QList>
 
 namespace radixon {
 
@@ -19,10 +21,18 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
-    // Lays the text out in `width` pixels; paints it at `at` when a painter is given.
-    int layOut(int width, QPainter *painter = nullptr, QPointF at = {}) const;
+    // The text laid out in `width` pixels of content, as glyphs in place, kept while
+    // text and width stay: the layout asks for the height again and again, and every
+    // frame of the open effect paints.
+    void layOut(int width) const;
+
+    mutable QString m_laidOutText;
+    mutable int m_laidOutWidth = -1;
+    mutable int m_laidOutHeight = 0;
+    mutable QList<QGlyphRun> m_glyphs;
 };
 
 } // namespace radixon
