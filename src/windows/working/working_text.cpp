@@ -161,13 +161,13 @@ WorkingLines positionalLines(const Writer &w, const PositionalWorking &positiona
     lines.reading = w.tr(working::sum) + QLatin1String(": ") + briefText(sum, w.m_language);
     if (!sum.last.empty())
         lines.reading += QLatin1Char(' ') + w.tr(working::copyGivesAll);
-    // Thousands of digits: looked at once each, for the few letters they can hold.
-    bool seen[16] = {};
-    for (std::size_t row = 0; row < positional.rowCount(); ++row)
-        seen[positional.value(row)] = true;
+    // Thousands of digits: looked at once each, for the six letters they can hold.
+    bool seen[128] = {};
+    for (const char digit : positional.digits())
+        seen[digit & 0x5F] = true; // upper case; figures land below the letters
     std::set<std::uint8_t> used;
     for (std::uint8_t digit = 10; digit < 16; ++digit) {
-        if (seen[digit])
+        if (seen['A' + digit - 10])
             used.insert(digit);
     }
     lines.notes = legend(w, used);
