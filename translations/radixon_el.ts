@@ -485,7 +485,7 @@ It comes without any warranty; you use it at your own risk.</source>
         <translation>Κάθε ψηφίο επί το %1 υψωμένο στη θέση του· τα γινόμενα προστίθενται.</translation>
     </message>
     <message>
-        <source>The fractional part %1: multiply by %2 repeatedly; the whole part of each product is the next digit.</source>
+        <source>The fraction %1: multiply by %2 repeatedly; the whole part of each product is the next digit.</source>
         <translation>Το κλασματικό μέρος %1: πολλαπλασιάζουμε διαδοχικά με το %2· το ακέραιο μέρος κάθε γινομένου είναι το επόμενο ψηφίο.</translation>
     </message>
     <message>

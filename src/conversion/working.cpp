@@ -158,6 +158,11 @@ std::vector<std::uint8_t> DivisionWorking::digitValues() const
     return digits;
 }
 
+std::optional<FractionWorking> DivisionWorking::fraction() const
+{
+    return FractionWorking::of(m_value, m_base);
+}
+
 std::vector<BinaryGroup> DivisionWorking::binaryGroups() const
 {
     if (m_base != 8 && m_base != 16)

@@ -31,6 +31,8 @@ struct BinaryGroup {
 
 // How toRadix reaches its digits: the whole part divided by the base until nothing is
 // left; the remainders, read from the last to the first, are the result.
+class FractionWorking;
+
 class DivisionWorking {
 public:
     // Fails where toRadix fails.
@@ -44,6 +46,8 @@ public:
     // The values of result()'s digits, most significant first: from base 23 on, the
     // run-together figures do not say where one digit ends.
     std::vector<std::uint8_t> digitValues() const;
+    // The working of the value's fractional part in the same base; none for a whole number.
+    std::optional<FractionWorking> fraction() const;
     // For bases 8 and 16, the shortcut: binary digits grouped from the right by three
     // or four. Empty for other bases.
     std::vector<BinaryGroup> binaryGroups() const;

@@ -208,11 +208,9 @@ void MainWindow::calculate()
         // A failed conversion clears the result rather than leave one that belongs to
         // another number; the working tells why.
         Working working = decimalTextWorking(input, selectedBase());
-        const auto *steps = std::get_if<DivisionWorking>(&working);
-        m_resultField->setText(steps ? QString::fromStdString(steps->result()) : QString());
-        const bool converted = steps != nullptr;
+        m_resultField->setText(resultOf(working));
         m_workingOffer->setWorking(std::move(working));
-        if (converted)
+        if (!m_resultField->text().isEmpty()) // a result is never empty
             appendResultLine();
     }
     focusEntry();

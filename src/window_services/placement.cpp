@@ -16,10 +16,15 @@ Rect placeBeside(const Rect &asker, int width, int height, const Rect &area, int
     }
     width = std::min(width, area.width());
     height = std::min(height, area.height());
-    const int x =
-        std::clamp(onRight ? asker.right : asker.left - width, area.left, area.right - width);
-    const int y = std::clamp(asker.top, area.top, area.bottom - height);
-    return {x, y, x + width, y + height};
+    const int x = onRight ? asker.right : asker.left - width;
+    return movedInside({x, asker.top, x + width, asker.top + height}, area);
+}
+
+Rect movedInside(const Rect &r, const Rect &area)
+{
+    const int x = std::max(area.left, std::min(r.left, area.right - r.width()));
+    const int y = std::max(area.top, std::min(r.top, area.bottom - r.height()));
+    return r.movedTo({x, y});
 }
 
 } // namespace radixon

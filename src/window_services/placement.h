@@ -11,4 +11,8 @@ namespace radixon {
 // neither side has `minWidth` pixels.
 Rect placeBeside(const Rect &asker, int width, int height, const Rect &area, int minWidth);
 
+// `r` moved the least that puts it inside `area`; one larger than the area keeps its
+// left and top edges on the area's.
+Rect movedInside(const Rect &r, const Rect &area);
+
 } // namespace radixon

@@ -496,7 +496,7 @@ private slots:
             "79228162514264337593543950335 (2^96 − 1).");
         row("main window, a fraction in binary by the menu", "", "0", "12.75", true,
             u"12.75 from decimal to binary (base 2)\nDivide by 2 "_s + divide
-                + u"The fractional part 0.75: multiply by 2 repeatedly; the whole part of each "
+                + u"The fraction 0.75: multiply by 2 repeatedly; the whole part of each "
                   "product is the next digit.\n"_s
                 + head + u"12\t6\t0\t0\n6\t3\t0\t0\n3\t1\t1\t1\n1\t0\t1\t1\n"_s
                 + u"Fraction\tFraction × Base\tDigit\tNext Fraction\n0.75\t1.5\t1\t0.5\n"

@@ -262,7 +262,7 @@ private slots:
             "2024 from decimal to hexadecimal (base 16)\nDivide by 16 repeatedly|first: 7E8|Digit "
             "values: E = 14|!raction");
         row("fraction that ends", decimalTextWorking(u"12.75"_s, 2, point), false,
-            "The fractional part 0.75: multiply by 2 repeatedly|first to the last: 1100.11|The "
+            "The fraction 0.75: multiply by 2 repeatedly|first to the last: 1100.11|The "
             "result field holds the whole part only.|!comes back");
         row("fraction that repeats", decimalTextWorking(u"0.1"_s, 2, point), true,
             "0.1 από το δεκαδικό στο δυαδικό (βάση 2)|τελευταίο: 0.0(0011)|Το κλασματικό μέρος 0.2 "

@@ -1,5 +1,7 @@
 #include "windows/about/about_window.h"
 
+#include "window_services/placement.h"
+#include "window_services/qt_window_system.h"
 #include "windows/about/about_names.h"
 #include "windows/about/about_texts.h"
 #include "windows/about/web_address.h"
@@ -124,10 +126,8 @@ void AboutWindow::centreOverMainWindow()
     placed.moveCenter(main ? main->frameGeometry().center() : area.center());
     // A main window near the screen's edge must not push the window off the screen.
     if (area.isValid()) {
-        placed.moveRight(qMin(placed.right(), area.right()));
-        placed.moveBottom(qMin(placed.bottom(), area.bottom()));
-        placed.moveLeft(qMax(placed.left(), area.left()));
-        placed.moveTop(qMax(placed.top(), area.top()));
+        const Rect inside = movedInside(toRect(placed), toRect(area));
+        placed.moveTopLeft({inside.left, inside.top});
     }
     move(placed.topLeft());
 }

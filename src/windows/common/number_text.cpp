@@ -26,6 +26,11 @@ std::optional<std::uint8_t> baseFromText(const QString &text, const QLocale &loc
     return parseBase(text.toStdString(), separatorOf(locale));
 }
 
+std::optional<ConversionFailure> baseTextFailure(const QString &text, const QLocale &locale)
+{
+    return baseFailure(text.toStdString(), separatorOf(locale));
+}
+
 QString previewLine(const QString &text, const QLocale &locale)
 {
     // Parsed once rather than per base: the result is the same and typing stays cheap.

@@ -20,6 +20,9 @@ Working decimalTextWorking(const QString &text, std::uint8_t base,
 
 // The base typed into a base field: a number rounded half to even, 0 to 255.
 std::optional<std::uint8_t> baseFromText(const QString &text, const QLocale &locale = QLocale());
+// Why a base field's text is no base for a conversion; nothing when it is one (2 to 255).
+std::optional<ConversionFailure> baseTextFailure(const QString &text,
+                                                 const QLocale &locale = QLocale());
 
 // The live line under the main window's result: the number in bases 2, 8 and 16,
 // joined by " - "; a conversion that fails leaves its part empty.

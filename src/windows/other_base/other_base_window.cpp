@@ -71,8 +71,7 @@ void OtherBaseWindow::calculate()
     // A failed conversion clears the result rather than leave one that belongs to
     // another number or base; the working tells why.
     Working working = toBaseWorking(number, m_baseField->text());
-    const auto *steps = std::get_if<DivisionWorking>(&working);
-    m_resultField->setText(steps ? QString::fromStdString(steps->result()) : QString());
+    m_resultField->setText(resultOf(working));
     m_workingOffer->setWorking(std::move(working));
 }
 

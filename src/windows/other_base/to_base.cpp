@@ -6,8 +6,7 @@ namespace radixon {
 
 Working toBaseWorking(const QString &number, const QString &base, const QLocale &locale)
 {
-    const std::string separator = locale.decimalPoint().toStdString();
-    if (const std::optional<ConversionFailure> failure = baseFailure(base.toStdString(), separator))
+    if (const std::optional<ConversionFailure> failure = baseTextFailure(base, locale))
         return FailedCalculation{*failure, base};
     return decimalTextWorking(number, *baseFromText(base, locale), locale);
 }

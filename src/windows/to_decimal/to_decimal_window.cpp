@@ -69,8 +69,7 @@ void ToDecimalWindow::calculate()
     // A failed conversion clears the result rather than leave one that belongs to
     // another number; the working tells why.
     Working working = toDecimalWorking(m_systemList->currentIndex(), input);
-    const auto *steps = std::get_if<PositionalWorking>(&working);
-    m_resultField->setText(steps ? QString::fromStdString(steps->sum()) : QString());
+    m_resultField->setText(resultOf(working));
     m_workingOffer->setWorking(std::move(working));
 }
 

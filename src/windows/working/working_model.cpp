@@ -32,6 +32,23 @@ std::uint8_t baseOf(const WorkingModel::Steps &steps)
         steps);
 }
 
+// An exponent as a superscript: 2 → "²".
+QString superscript(std::size_t exponent)
+{
+    static const QString figures = QString::fromUtf8("⁰¹²³⁴⁵⁶⁷⁸⁹");
+    QString raised;
+    for (const QChar figure : QString::number(exponent))
+        raised += figures[figure.digitValue()];
+    return raised;
+}
+
+// A weight's power, as "16²", before its value.
+QString powerOf(const PositionalWorking &positional, std::size_t row)
+{
+    return QString::number(positional.base()) + superscript(positional.position(row))
+           + QLatin1String(" = ");
+}
+
 } // namespace
 
 QString briefText(const NumberInBrief &number, const Language &language)
@@ -42,16 +59,12 @@ QString briefText(const NumberInBrief &number, const Language &language)
         .arg(text(number.first), text(number.last), QString::number(number.length));
 }
 
-QString superscript(std::size_t exponent)
+QString decimalText(const std::string &number, const QString &point)
 {
-    static const QString figures = QString::fromUtf8("⁰¹²³⁴⁵⁶⁷⁸⁹");
-    QString raised;
-    for (const QChar figure : QString::number(exponent))
-        raised += figures[figure.digitValue()];
-    return raised;
+    return text(number).replace(QLatin1Char('.'), point);
 }
 
-void WorkingModel::show(Steps steps, const Language &language, QChar point)
+void WorkingModel::show(Steps steps, const Language &language, const QString &point)
 {
     beginResetModel();
     m_steps = std::move(steps);
@@ -169,11 +182,6 @@ QString WorkingModel::widestText(int section) const
     return {};
 }
 
-QString WorkingModel::decimal(const std::string &number) const
-{
-    return text(number).replace(QLatin1Char('.'), m_point);
-}
-
 QStringList WorkingModel::rowTexts(int row) const
 {
     const auto r = std::size_t(row);
@@ -184,14 +192,13 @@ QStringList WorkingModel::rowTexts(int row) const
     }
     if (const auto *fraction = std::get_if<FractionWorking>(&m_steps)) {
         const MultiplicationRow step = fraction->row(r);
-        return {decimal(step.fraction), decimal(step.product), text(step.digitText),
-                decimal(step.carried)};
+        return {decimalText(step.fraction, m_point), decimalText(step.product, m_point),
+                text(step.digitText), decimalText(step.carried, m_point)};
     }
     const auto &positional = std::get<PositionalWorking>(m_steps);
-    const QString power = QString::number(positional.base()) + superscript(positional.position(r));
     return {QString(QLatin1Char(positional.digit(r))).toUpper(),
             QString::number(positional.value(r)), QString::number(positional.position(r)),
-            power + QLatin1String(" = ")
+            powerOf(positional, r)
                 + briefText(positional.weightInBrief(r, cellDigits), *m_language),
             briefText(positional.termInBrief(r, cellDigits), *m_language)};
 }
@@ -201,8 +208,7 @@ QStringList WorkingModel::fullRow(int row) const
     if (const auto *positional = std::get_if<PositionalWorking>(&m_steps)) {
         const auto r = std::size_t(row);
         QStringList texts = rowTexts(row).mid(0, 3);
-        return texts << QString::number(positional->base()) + superscript(positional->position(r))
-                            + QLatin1String(" = ") + text(positional->weight(r))
+        return texts << powerOf(*positional, r) + text(positional->weight(r))
                      << text(positional->term(r));
     }
     return rowTexts(row);

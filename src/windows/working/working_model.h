@@ -12,8 +12,8 @@ namespace radixon {
 
 // A number as a cell or line shows it: whole, or in brief in the language.
 QString briefText(const NumberInBrief &number, const Language &language);
-// An exponent as a superscript: 2 → "²".
-QString superscript(std::size_t exponent);
+// The engine's decimal text ("0.75") with `point` for its separator.
+QString decimalText(const std::string &number, const QString &point);
 
 // The rows of one table of a working, for a table view: the division, the positional
 // sum or the repeated multiplication of a fraction. A row's texts are made when the
@@ -30,7 +30,7 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     // `point` stands between the whole and the fractional digits of a decimal number.
-    void show(Steps steps, const Language &language, QChar point);
+    void show(Steps steps, const Language &language, const QString &point);
     bool isEmpty() const { return std::holds_alternative<std::monostate>(m_steps); }
 
     int rowCount(const QModelIndex &parent = {}) const override;
@@ -50,11 +50,10 @@ private:
     const QStringList &shownRow(int row) const;
     QStringList rowTexts(int row) const;
     QStringList fullRow(int row) const;
-    QString decimal(const std::string &number) const;
 
     Steps m_steps;
     const Language *m_language = &Language::english();
-    QChar m_point = QLatin1Char('.');
+    QString m_point = QStringLiteral(".");
     mutable std::unordered_map<int, QStringList> m_shown;
 };
 

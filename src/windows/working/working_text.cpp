@@ -7,7 +7,7 @@
 #include <QStringList>
 
 #include <algorithm>
-#include <set>
+#include <bitset>
 
 namespace radixon {
 
@@ -22,27 +22,33 @@ constexpr int firstSpacedBase = 23;
 
 QString text(const std::string &s) { return QString::fromStdString(s); }
 
-class Writer {
-public:
-    Writer(const Language &language, const QString &point) : m_language(language), m_point(point) {}
+// The digit values a working writes, for the legend.
+using DigitSet = std::bitset<256>;
 
-    QString tr(const char *source) const { return m_language.text(working::context, source); }
-    QString decimal(const std::string &number) const
-    {
-        return text(number).replace(QLatin1Char('.'), m_point);
-    }
+struct Writer {
+    const Language &language;
+    const QString &point;
+
+    QString tr(const char *source) const { return language.text(working::context, source); }
+    QString decimal(const std::string &number) const { return decimalText(number, point); }
     QString quoted(const QString &typed) const
     {
         if (typed.size() <= quotedLength)
             return typed;
         return briefText(
             {typed.left(6).toStdString(), typed.right(6).toStdString(), std::size_t(typed.size())},
-            m_language);
+            language);
     }
-
-    const Language &m_language;
-    const QString &m_point;
 };
+
+// The digits of a base run together, or spaced where a digit may take several figures.
+QString joinedDigits(const std::vector<std::uint8_t> &digits, std::uint8_t base)
+{
+    QStringList written;
+    for (const std::uint8_t digit : digits)
+        written << text(radixDigit(digit));
+    return written.join(base >= firstSpacedBase ? QStringLiteral(" ") : QString());
+}
 
 const working::SystemTexts &systemOf(int base)
 {
@@ -85,11 +91,11 @@ QString failureText(const Writer &w, const FailedCalculation &failed)
 }
 
 // The letters among the digits, each with its value: "A = 10, E = 14".
-QString legend(const Writer &w, const std::set<std::uint8_t> &digits)
+QString legend(const Writer &w, const DigitSet &used)
 {
     QStringList values;
-    for (const std::uint8_t digit : digits) {
-        if (digit >= 10 && digit < 22)
+    for (std::uint8_t digit = 10; digit < 22; ++digit) {
+        if (used[digit])
             values << text(radixDigit(digit)) + QLatin1String(" = ") + QString::number(digit);
     }
     return values.isEmpty() ? QString()
@@ -106,10 +112,11 @@ WorkingLines divisionLines(const Writer &w, const DivisionWorking &division)
         (system.base ? w.tr(system.toBase).arg(number) : w.tr(system.toBase).arg(number).arg(base))
         + QLatin1Char('\n') + w.tr(working::divideMethod).arg(base);
     const std::vector<std::uint8_t> whole = division.digitValues();
-    std::set<std::uint8_t> used(whole.begin(), whole.end());
+    DigitSet used;
+    for (const std::uint8_t digit : whole)
+        used.set(digit);
     QStringList notes;
-    const std::optional<FractionWorking> fraction =
-        FractionWorking::of(division.value(), division.base());
+    const std::optional<FractionWorking> fraction = division.fraction();
     if (!fraction) {
         lines.reading = w.tr(working::readUpwards) + joinedDigits(whole, division.base());
     } else {
@@ -117,7 +124,8 @@ WorkingLines divisionLines(const Writer &w, const DivisionWorking &division)
             QLatin1Char('\n')
             + w.tr(working::multiplyMethod).arg(w.decimal(fraction->fraction())).arg(base);
         std::vector<std::uint8_t> before = fraction->digitValues();
-        used.insert(before.begin(), before.end());
+        for (const std::uint8_t digit : before)
+            used.set(digit);
         const auto preperiod = std::ptrdiff_t(std::min(fraction->preperiodLength(), before.size()));
         const std::vector<std::uint8_t> repeating(before.begin() + preperiod, before.end());
         before.resize(std::size_t(preperiod));
@@ -131,7 +139,7 @@ WorkingLines divisionLines(const Writer &w, const DivisionWorking &division)
                           : space + period + QStringLiteral("…");
         }
         lines.reading = w.tr(working::readWithFraction) + joinedDigits(whole, division.base())
-                        + w.m_point + digits;
+                        + w.point + digits;
         notes << w.tr(working::wholePartOnly);
         if (fraction->repeats()) {
             notes << (fraction->periodShownWhole()
@@ -158,17 +166,14 @@ WorkingLines positionalLines(const Writer &w, const PositionalWorking &positiona
     lines.heading = w.tr(systemOf(positional.base()).fromBase).arg(w.quoted(digits))
                     + QLatin1Char('\n') + w.tr(working::positionalMethod).arg(positional.base());
     const NumberInBrief sum = positional.sumInBrief(inFull ? SIZE_MAX : lineDigits);
-    lines.reading = w.tr(working::sum) + QLatin1String(": ") + briefText(sum, w.m_language);
+    lines.reading = w.tr(working::sum) + QLatin1String(": ") + briefText(sum, w.language);
     if (!sum.last.empty())
         lines.reading += QLatin1Char(' ') + w.tr(working::copyGivesAll);
     // Thousands of digits: looked at once each, for the six letters they can hold.
-    bool seen[128] = {};
-    for (const char digit : positional.digits())
-        seen[digit & 0x5F] = true; // upper case; figures land below the letters
-    std::set<std::uint8_t> used;
-    for (std::uint8_t digit = 10; digit < 16; ++digit) {
-        if (seen['A' + digit - 10])
-            used.insert(digit);
+    DigitSet used;
+    for (const char digit : positional.digits()) {
+        if (digit > '9')
+            used.set(std::size_t((digit | 0x20) - 'a' + 10));
     }
     lines.notes = legend(w, used);
     return lines;
@@ -176,18 +181,10 @@ WorkingLines positionalLines(const Writer &w, const PositionalWorking &positiona
 
 } // namespace
 
-QString joinedDigits(const std::vector<std::uint8_t> &digits, std::uint8_t base)
-{
-    QStringList written;
-    for (const std::uint8_t digit : digits)
-        written << text(radixDigit(digit));
-    return written.join(base >= firstSpacedBase ? QStringLiteral(" ") : QString());
-}
-
 WorkingLines workingLines(const Working &working, const Language &language, const QString &point,
                           bool inFull)
 {
-    const Writer w(language, point);
+    const Writer w{language, point};
     if (const auto *division = std::get_if<DivisionWorking>(&working))
         return divisionLines(w, *division);
     if (const auto *positional = std::get_if<PositionalWorking>(&working))

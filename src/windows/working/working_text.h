@@ -18,7 +18,4 @@ struct WorkingLines {
 WorkingLines workingLines(const Working &working, const Language &language, const QString &point,
                           bool inFull = false);
 
-// The digits of a base run together, or spaced where a digit may take several figures.
-QString joinedDigits(const std::vector<std::uint8_t> &digits, std::uint8_t base);
-
 } // namespace radixon

@@ -66,8 +66,8 @@ inline constexpr const char *divideMethod =
 inline constexpr const char *positionalMethod = QT_TRANSLATE_NOOP(
     "WorkingWindow", "Each digit times %1 to the power of its position; the products are added.");
 inline constexpr const char *multiplyMethod =
-    QT_TRANSLATE_NOOP("WorkingWindow", "The fractional part %1: multiply by %2 repeatedly; the "
-                                       "whole part of each product is the next digit.");
+    QT_TRANSLATE_NOOP("WorkingWindow", "The fraction %1: multiply by %2 repeatedly; the whole "
+                                       "part of each product is the next digit.");
 inline constexpr const char *calculateFirst = QT_TRANSLATE_NOOP("WorkingWindow", "Calculate first");
 inline constexpr const char *readUpwards =
     QT_TRANSLATE_NOOP("WorkingWindow", "Read the remainders from the last to the first: ");

@@ -3,6 +3,7 @@
 #include "window_services/always_on_top.h"
 #include "window_services/placement.h"
 #include "window_services/qt_magnetic_dock.h"
+#include "window_services/qt_window_system.h"
 #include "windows/common/dialogs.h"
 #include "windows/common/layout.h"
 #include "windows/working/working_model.h"
@@ -41,22 +42,22 @@ constexpr int fractionRows = 8;
 // Past this the clipboard would take hundreds of megabytes.
 constexpr double copyLimit = 64e6;
 
-Rect rectOf(const QRect &r) { return {r.left(), r.top(), r.right() + 1, r.bottom() + 1}; }
-
 int scrollBarExtent(const QWidget *widget)
 {
     return widget->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, widget);
 }
 
-// A table `width` pixels wide shows `rows` rows and its header whole.
-int tableHeight(const QTableView *table, int rows, int columnsWidth, int width)
+// A table at most `width` pixels wide, as wide as its columns, showing `rows` rows and
+// its header whole, with room for a scroll bar under columns wider than it.
+void fitTable(QTableView *table, int rows, int columnsWidth, int width)
 {
     const int frame = 2 * table->frameWidth();
     const bool scrolls = columnsWidth + frame > width;
     const QHeaderView *header = table->horizontalHeader();
-    return frame + (header->isHidden() ? 0 : header->sizeHint().height())
-           + rows * table->verticalHeader()->defaultSectionSize()
-           + (scrolls ? scrollBarExtent(table) : 0);
+    table->setFixedSize(std::min(width, columnsWidth + frame),
+                        frame + (header->isHidden() ? 0 : header->sizeHint().height())
+                            + rows * table->verticalHeader()->defaultSectionSize()
+                            + (scrolls ? scrollBarExtent(table) : 0));
 }
 
 QString decimalPoint() { return QLocale().decimalPoint(); }
@@ -144,8 +145,8 @@ void WorkingWindow::follow(WorkingOffer &offer)
         const QSize outer = size().grownBy(decorationMargins());
         const int around = outer.width() - m_contentWidth; // frames and margins
         const Rect beside = placeBeside(
-            rectOf(offer.window()->frameGeometry()), outer.width(), outer.height(),
-            rectOf(offer.window()->screen()->availableGeometry()), around + minContentWidth);
+            toRect(offer.window()->frameGeometry()), outer.width(), outer.height(),
+            toRect(offer.window()->screen()->availableGeometry()), around + minContentWidth);
         // Narrowed to the room beside the asker, its tables scroll.
         m_widthLimit = beside.width() - around;
         if (m_widthLimit < m_contentWidth)
@@ -175,7 +176,7 @@ void WorkingWindow::showOffer()
         steps = *division;
     else if (const auto *positional = std::get_if<PositionalWorking>(&m_working))
         steps = *positional;
-    m_model->show(std::move(steps), language, point.front());
+    m_model->show(std::move(steps), language, point);
     // Given only now, so that the view lays out its headers once, for the first working.
     if (!m_table->model())
         m_table->setModel(m_model);
@@ -184,13 +185,12 @@ void WorkingWindow::showOffer()
     m_table->selectionModel()->setCurrentIndex(m_model->index(0, 0), QItemSelectionModel::NoUpdate);
     m_table->setVisible(!m_model->isEmpty());
     const auto *division = std::get_if<DivisionWorking>(&m_working);
-    std::optional<FractionWorking> fraction =
-        division ? FractionWorking::of(division->value(), division->base()) : std::nullopt;
+    const std::optional<FractionWorking> fraction = division ? division->fraction() : std::nullopt;
     if (fraction || m_fractionTable) {
         fractionTable()->setVisible(bool(fraction));
         m_fractionTable->setAccessibleName(language.text(working::context, working::fractionPart));
         m_fractionModel->show(fraction ? WorkingModel::Steps(*fraction) : WorkingModel::Steps(),
-                              language, point.front());
+                              language, point);
         if (!m_fractionTable->model()) // as for the first table
             m_fractionTable->setModel(m_fractionModel);
     }
@@ -246,24 +246,17 @@ void WorkingWindow::fitToContent()
         tables.push_back({table, std::min(rows, inView), columns});
         wanted = std::max(wanted, columns + 2 * table->frameWidth());
     }
-    int groupsWidth = 0;
     if (m_groupsTable && !m_groupsTable->isHidden()) {
+        int groupsWidth = 0;
         for (int column = 0; column < m_groupsTable->columnCount(); ++column)
             groupsWidth += m_groupsTable->columnWidth(column);
+        tables.push_back({m_groupsTable, 2, groupsWidth});
         wanted = std::max(wanted, groupsWidth + 2 * m_groupsTable->frameWidth());
     }
     const int width = std::min({wanted, maxContentWidth, m_widthLimit});
     m_contentWidth = width;
-    for (const Shown &shown : tables) {
-        const int frame = 2 * shown.table->frameWidth();
-        shown.table->setFixedSize(std::min(width, shown.columns + frame),
-                                  tableHeight(shown.table, shown.rows, shown.columns, width));
-    }
-    if (groupsWidth) {
-        const int frame = 2 * m_groupsTable->frameWidth();
-        m_groupsTable->setFixedSize(std::min(width, groupsWidth + frame),
-                                    tableHeight(m_groupsTable, 2, groupsWidth, width));
-    }
+    for (const Shown &shown : tables)
+        fitTable(shown.table, shown.rows, shown.columns, width);
     const QMargins margins = m_layout->contentsMargins();
     const int clientWidth = width + margins.left() + margins.right();
     const QSize client(clientWidth, m_layout->totalHeightForWidth(clientWidth));
@@ -273,12 +266,10 @@ void WorkingWindow::fitToContent()
     if (!m_placed)
         return;
     // Grown or shrunk with its content, it stays wholly on screen.
-    const QRect area = screen()->availableGeometry();
     const QSize outer = frameGeometry().size();
-    move(std::clamp(topLeft.x(), area.left(),
-                    std::max(area.left(), area.right() + 1 - outer.width())),
-         std::clamp(topLeft.y(), area.top(),
-                    std::max(area.top(), area.bottom() + 1 - outer.height())));
+    const Rect inside =
+        movedInside(toRect(QRect(topLeft, outer)), toRect(screen()->availableGeometry()));
+    move(inside.left, inside.top);
 }
 
 // Made when first needed: most workings have no groups, and a table is the dearest
@@ -343,7 +334,7 @@ void WorkingWindow::copyWorking()
     QStringList parts{lines.heading};
     if (!m_model->isEmpty())
         parts << m_model->fullText();
-    if (m_fractionModel && !m_fractionModel->isEmpty() && !m_fractionTable->isHidden())
+    if (m_fractionModel && !m_fractionModel->isEmpty())
         parts << m_fractionModel->fullText();
     parts << lines.reading << lines.notes;
     if (const std::vector<BinaryGroup> groups = this->groups(); !groups.empty()) {
