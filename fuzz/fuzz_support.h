@@ -10,6 +10,17 @@
 #include <string>
 #include <string_view>
 
+namespace radixon {
+
+// The same value written the same way: the engine itself never compares two values.
+inline bool operator==(const Decimal &a, const Decimal &b)
+{
+    return a.lo == b.lo && a.mid == b.mid && a.hi == b.hi && a.scale == b.scale
+           && a.negative == b.negative;
+}
+
+} // namespace radixon
+
 namespace radixon::fuzz {
 
 // Aborts, so that libFuzzer keeps the input, with the failed condition and the values.
