@@ -141,17 +141,21 @@ void WorkingWindow::follow(WorkingOffer &offer)
         connect(&offer, &WorkingOffer::changed, this, &WorkingWindow::showOffer);
         showOffer();
     }
-    if (!std::exchange(m_placed, true)) {
-        const QSize outer = size().grownBy(decorationMargins());
-        const int around = outer.width() - m_contentWidth; // frames and margins
+    if (!m_placed) {
+        // Placed from the width its content asks for, then laid out once, at the width
+        // it has there: laying out the texts is the dearest part of opening.
+        const ContentFit fit = fitColumns();
+        const QMargins edges =
+            decorationMargins() + frameMargins(this) + m_layout->contentsMargins();
+        const int around = edges.left() + edges.right(); // frames and margins
         const Rect beside = placeBeside(
-            toRect(offer.window()->frameGeometry()), outer.width(), outer.height(),
-            toRect(offer.window()->screen()->availableGeometry()), around + minContentWidth);
+            toRect(offer.window()->frameGeometry()), around + std::min(fit.width, maxContentWidth),
+            0, toRect(offer.window()->screen()->availableGeometry()), around + minContentWidth);
         // Narrowed to the room beside the asker, its tables scroll.
         m_widthLimit = beside.width() - around;
-        if (m_widthLimit < m_contentWidth)
-            fitToContent();
         move(beside.left, beside.top);
+        m_placed = true;
+        fitToContent(fit); // and kept wholly on screen, now that its height is known
         registerWithDock();
         playOpenEffect();
     }
@@ -202,7 +206,8 @@ void WorkingWindow::showOffer()
     m_notes->setVisible(!lines.notes.isEmpty());
     m_copyButton->setEnabled(!std::holds_alternative<std::monostate>(m_working));
     showGroups();
-    fitToContent();
+    if (m_placed) // else laid out once placed
+        fitToContent();
 }
 
 // From the widest text a column can hold rather than from all its rows, which the view
@@ -226,15 +231,9 @@ int WorkingWindow::fitColumns(QTableView *table, const WorkingModel &model)
     return total;
 }
 
-void WorkingWindow::fitToContent()
+WorkingWindow::ContentFit WorkingWindow::fitColumns()
 {
-    struct Shown {
-        QTableView *table;
-        int rows;    // in view
-        int columns; // their width, with a scroll bar's beside them where rows are out of view
-    };
-    std::vector<Shown> tables;
-    int wanted = minContentWidth;
+    ContentFit fit{{}, minContentWidth};
     for (auto [table, model, inView] :
          {std::tuple(m_table, m_model, tableRows),
           std::tuple(m_fractionTable, m_fractionModel, fractionRows)}) {
@@ -243,19 +242,23 @@ void WorkingWindow::fitToContent()
         const int rows = model->rowCount();
         const int columns =
             fitColumns(table, *model) + (rows > inView ? scrollBarExtent(table) : 0);
-        tables.push_back({table, std::min(rows, inView), columns});
-        wanted = std::max(wanted, columns + 2 * table->frameWidth());
+        fit.tables.push_back({table, std::min(rows, inView), columns});
+        fit.width = std::max(fit.width, columns + 2 * table->frameWidth());
     }
     if (m_groupsTable && !m_groupsTable->isHidden()) {
         int groupsWidth = 0;
         for (int column = 0; column < m_groupsTable->columnCount(); ++column)
             groupsWidth += m_groupsTable->columnWidth(column);
-        tables.push_back({m_groupsTable, 2, groupsWidth});
-        wanted = std::max(wanted, groupsWidth + 2 * m_groupsTable->frameWidth());
+        fit.tables.push_back({m_groupsTable, 2, groupsWidth});
+        fit.width = std::max(fit.width, groupsWidth + 2 * m_groupsTable->frameWidth());
     }
-    const int width = std::min({wanted, maxContentWidth, m_widthLimit});
-    m_contentWidth = width;
-    for (const Shown &shown : tables)
+    return fit;
+}
+
+void WorkingWindow::fitToContent(const ContentFit &fit)
+{
+    const int width = std::min({fit.width, maxContentWidth, m_widthLimit});
+    for (const TableInView &shown : fit.tables)
         fitTable(shown.table, shown.rows, shown.columns, width);
     const QMargins margins = m_layout->contentsMargins();
     const int clientWidth = width + margins.left() + margins.right();
@@ -263,8 +266,6 @@ void WorkingWindow::fitToContent()
     m_body->setGeometry(QRect(clientOrigin(this), client));
     const QPoint topLeft = pos();
     setClientSize(this, client);
-    if (!m_placed)
-        return;
     // Grown or shrunk with its content, it stays wholly on screen.
     const QSize outer = frameGeometry().size();
     const Rect inside =

@@ -41,7 +41,18 @@ private:
     QTableView *fractionTable();
     // Columns as wide as their widest text; returns the table's width.
     int fitColumns(QTableView *table, const WorkingModel &model);
-    void fitToContent();
+    struct TableInView {
+        QTableView *table;
+        int rows;    // in view
+        int columns; // their width, with a scroll bar's beside them where rows are out of view
+    };
+    struct ContentFit {
+        std::vector<TableInView> tables;
+        int width; // that the tables ask for
+    };
+    ContentFit fitColumns();
+    void fitToContent() { fitToContent(fitColumns()); }
+    void fitToContent(const ContentFit &fit);
     // The binary groups the working shows: for octal and hexadecimal from the main window.
     std::vector<BinaryGroup> groups() const;
     void showGroups();
@@ -55,7 +66,6 @@ private:
     const Language *m_language = &Language::english();
     bool m_throughBinary = false;
     bool m_placed = false;
-    int m_contentWidth = 0;
     int m_widthLimit = INT_MAX; // the room beside the asker
 
     QWidget *m_body = nullptr;
