@@ -1,5 +1,6 @@
 #include "tools/window_pictures.h"
 
+#include "conversion/to_radix.h"
 #include "main_window/main_window.h"
 #include "main_window/main_window_names.h"
 #include "window_services/window_effects.h"
@@ -7,6 +8,8 @@
 #include "windows/common/companion_window.h"
 #include "windows/lists/lists_names.h"
 #include "windows/other_base/other_base_names.h"
+#include "windows/practice/practice_names.h"
+#include "windows/practice/practice_window.h"
 #include "windows/temporary_list/temporary_list_names.h"
 #include "windows/to_decimal/to_decimal_names.h"
 #include "windows/working/working_names.h"
@@ -15,11 +18,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCursor>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <algorithm>
+#include <memory>
+#include <random>
 #include <utility>
 
 namespace radixon {
@@ -120,6 +127,67 @@ bool takeWorkings(const QString &language, const PictureTaker &take)
     return true;
 }
 
+QWidget *settled(const char *name)
+{
+    QWidget *shown = nullptr;
+    const bool open = QTest::qWaitFor([&shown, name] {
+        shown = window(name);
+        return shown && !isEffectRunning(shown);
+    });
+    return open ? shown : nullptr;
+}
+
+// The number a practice exercise asks for, written in binary.
+QString binaryAnswer(QWidget *practice)
+{
+    const QString question = control<QLabel>(practice, practice::name::questionLine)->text();
+    const auto number = QRegularExpression(QStringLiteral("\\d+")).match(question).captured();
+    return QString::fromStdString(*toRadix(decimalFromInteger(number.toULongLong()), 2));
+}
+
+// Practice in the main window's binary, from numbers of a fixed seed: an exercise, its right
+// answer, and a wrong one with the working that marks its step.
+bool takePractice(const QString &language, const PictureTaker &take)
+{
+    QWidget *main = window(main_window::name::window);
+    control<QComboBox>(main, main_window::name::systemList)->setCurrentIndex(0);
+    QTest::keyClick(control<QWidget>(main, main_window::name::numberField), Qt::Key_F3);
+    QWidget *practice = settled(practice::name::window);
+    if (!practice)
+        return false;
+    control<QComboBox>(practice, practice::name::levelList)->setCurrentIndex(1);
+    qobject_cast<PracticeWindow *>(practice)->setRandomSource(
+        [random = std::make_shared<std::mt19937_64>(45)](std::uint64_t bound) {
+            return (*random)() % bound;
+        });
+    const auto shoot = [&language, &take](QWidget *shown, const char *stem) {
+        shown->activateWindow();
+        if (!QTest::qWaitFor([shown] { return shown->isActiveWindow(); }))
+            return false;
+        take(shown, QStringLiteral("%1-%2.png").arg(QLatin1String(stem), language));
+        return true;
+    };
+    auto *field = control<QLineEdit>(practice, practice::name::answerField);
+    if (!shoot(practice, "practice-exercise"))
+        return false;
+    field->setText(binaryAnswer(practice));
+    QTest::keyClick(field, Qt::Key_Return);
+    if (!shoot(practice, "practice-right"))
+        return false;
+    QTest::keyClick(field, Qt::Key_Return); // the next exercise, answered with a digit wrong
+    QString wrong = binaryAnswer(practice);
+    const int middle = int(wrong.size()) / 2;
+    wrong[middle] = wrong[middle] == u'1' ? u'0' : u'1';
+    field->setText(wrong);
+    QTest::keyClick(field, Qt::Key_Return);
+    QWidget *working = settled(working::name::window);
+    if (!working || !shoot(practice, "practice-wrong") || !shoot(working, "working-marked"))
+        return false;
+    qobject_cast<CompanionWindow *>(working)->unload();
+    qobject_cast<CompanionWindow *>(practice)->unload();
+    return true;
+}
+
 bool noCompanionLeft()
 {
     const QWidgetList all = QApplication::topLevelWidgets();
@@ -157,7 +225,8 @@ bool showEveryWindow(MainWindow &main, const PictureTaker &take)
             take(shown,
                  QStringLiteral("%1-%2.png").arg(QLatin1String(stem), QLatin1String(language)));
         }
-        if (!takeWorkings(QLatin1String(language), take))
+        if (!takeWorkings(QLatin1String(language), take)
+            || !takePractice(QLatin1String(language), take))
             return false;
         control<QCheckBox>(&main, main_window::name::showAllBox)->setChecked(false);
         if (auto *about = qobject_cast<CompanionWindow *>(window(about::name::window)))

@@ -247,6 +247,197 @@ It comes without any warranty; you use it at your own risk.</source>
     </message>
 </context>
 <context>
+    <name>PracticeWindow</name>
+    <message>
+        <source>RX Practice:</source>
+        <translation>RX Εξάσκηση:</translation>
+    </message>
+    <message>
+        <source>Exercise:</source>
+        <translation>Άσκηση:</translation>
+    </message>
+    <message>
+        <source>Base:</source>
+        <translation>Βάση:</translation>
+    </message>
+    <message>
+        <source>Numbers up to:</source>
+        <translation>Αριθμοί έως:</translation>
+    </message>
+    <message>
+        <source>Your answer:</source>
+        <translation>Η απάντησή σου:</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Έλεγχος</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Δοκίμασε ξανά</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Επόμενη</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Άσκηση</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Αποτέλεσμα ελέγχου</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Βαθμολογία</translation>
+    </message>
+    <message>
+        <source>Decimal to binary</source>
+        <translation>Δεκαδικό σε δυαδικό</translation>
+    </message>
+    <message>
+        <source>Write %1 in binary.</source>
+        <translation>Γράψε το %1 στο δυαδικό.</translation>
+    </message>
+    <message>
+        <source>Decimal to octal</source>
+        <translation>Δεκαδικό σε οκταδικό</translation>
+    </message>
+    <message>
+        <source>Write %1 in octal.</source>
+        <translation>Γράψε το %1 στο οκταδικό.</translation>
+    </message>
+    <message>
+        <source>Decimal to hexadecimal</source>
+        <translation>Δεκαδικό σε δεκαεξαδικό</translation>
+    </message>
+    <message>
+        <source>Write %1 in hexadecimal.</source>
+        <translation>Γράψε το %1 στο δεκαεξαδικό.</translation>
+    </message>
+    <message>
+        <source>Decimal to another base</source>
+        <translation>Δεκαδικό σε άλλη βάση</translation>
+    </message>
+    <message>
+        <source>Write %1 in base %2.</source>
+        <translation>Γράψε το %1 στη βάση %2.</translation>
+    </message>
+    <message>
+        <source>Binary to decimal</source>
+        <translation>Δυαδικό σε δεκαδικό</translation>
+    </message>
+    <message>
+        <source>Write %1 (binary) in decimal.</source>
+        <translation>Γράψε το %1 (δυαδικό) στο δεκαδικό.</translation>
+    </message>
+    <message>
+        <source>Octal to decimal</source>
+        <translation>Οκταδικό σε δεκαδικό</translation>
+    </message>
+    <message>
+        <source>Write %1 (octal) in decimal.</source>
+        <translation>Γράψε το %1 (οκταδικό) στο δεκαδικό.</translation>
+    </message>
+    <message>
+        <source>Hexadecimal to decimal</source>
+        <translation>Δεκαεξαδικό σε δεκαδικό</translation>
+    </message>
+    <message>
+        <source>Write %1 (hexadecimal) in decimal.</source>
+        <translation>Γράψε το %1 (δεκαεξαδικό) στο δεκαδικό.</translation>
+    </message>
+    <message>
+        <source>Binary to octal, by groups</source>
+        <translation>Δυαδικό σε οκταδικό, με ομάδες</translation>
+    </message>
+    <message>
+        <source>Write %1 (binary) in octal.</source>
+        <translation>Γράψε το %1 (δυαδικό) στο οκταδικό.</translation>
+    </message>
+    <message>
+        <source>Binary to hexadecimal, by groups</source>
+        <translation>Δυαδικό σε δεκαεξαδικό, με ομάδες</translation>
+    </message>
+    <message>
+        <source>Write %1 (binary) in hexadecimal.</source>
+        <translation>Γράψε το %1 (δυαδικό) στο δεκαεξαδικό.</translation>
+    </message>
+    <message>
+        <source>Octal to binary, by groups</source>
+        <translation>Οκταδικό σε δυαδικό, με ομάδες</translation>
+    </message>
+    <message>
+        <source>Write %1 (octal) in binary.</source>
+        <translation>Γράψε το %1 (οκταδικό) στο δυαδικό.</translation>
+    </message>
+    <message>
+        <source>Hexadecimal to binary, by groups</source>
+        <translation>Δεκαεξαδικό σε δυαδικό, με ομάδες</translation>
+    </message>
+    <message>
+        <source>Write %1 (hexadecimal) in binary.</source>
+        <translation>Γράψε το %1 (δεκαεξαδικό) στο δυαδικό.</translation>
+    </message>
+    <message>
+        <source>Decimal fraction to binary</source>
+        <translation>Δεκαδικό κλάσμα σε δυαδικό</translation>
+    </message>
+    <message>
+        <source>Right! Enter gives the next exercise.</source>
+        <translation>Σωστά! Με το Enter έρχεται η επόμενη άσκηση.</translation>
+    </message>
+    <message>
+        <source>Not right: digit %1 from the left is wrong.</source>
+        <translation>Δεν είναι σωστό: το %1ο ψηφίο από αριστερά είναι λάθος.</translation>
+    </message>
+    <message>
+        <source>Not right: digit %1 from the left is missing.</source>
+        <translation>Δεν είναι σωστό: λείπει το %1ο ψηφίο από αριστερά.</translation>
+    </message>
+    <message>
+        <source>Not right: the answer has too many digits, from digit %1 on.</source>
+        <translation>Δεν είναι σωστό: η απάντηση έχει περισσότερα ψηφία, από το %1ο και μετά.</translation>
+    </message>
+    <message>
+        <source>The working shows the step that gives it, marked.</source>
+        <translation>Στα βήματα είναι σημειωμένο το βήμα που το δίνει.</translation>
+    </message>
+    <message>
+        <source>The working shows the sum that gives every digit.</source>
+        <translation>Στα βήματα φαίνεται το άθροισμα που δίνει όλα τα ψηφία.</translation>
+    </message>
+    <message>
+        <source>Type your answer first.</source>
+        <translation>Γράψε πρώτα την απάντησή σου.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a digit in base %2.</source>
+        <translation>Το «%1» δεν είναι ψηφίο στη βάση %2.</translation>
+    </message>
+    <message>
+        <source>The answer is a whole number: it has no point.</source>
+        <translation>Η απάντηση είναι ακέραιος αριθμός: δεν έχει υποδιαστολή.</translation>
+    </message>
+    <message>
+        <source>A number has one point at most.</source>
+        <translation>Ένας αριθμός έχει το πολύ μία υποδιαστολή.</translation>
+    </message>
+    <message>
+        <source>Spaces may only stand between groups of digits.</source>
+        <translation>Κενά επιτρέπονται μόνο ανάμεσα σε ομάδες ψηφίων.</translation>
+    </message>
+    <message>
+        <source>This does not count as an attempt.</source>
+        <translation>Δεν μετράει ως προσπάθεια.</translation>
+    </message>
+    <message>
+        <source>Right: %1 of %2 · In a row: %3</source>
+        <translation>Σωστές: %1 από %2 · Στη σειρά: %3</translation>
+    </message>
+</context>
+<context>
     <name>TemporaryListWindow</name>
     <message>
         <source>RX Temporary List:</source>
@@ -362,8 +553,12 @@ It comes without any warranty; you use it at your own risk.</source>
         <translation>Εμφάνιση Βημάτων</translation>
     </message>
     <message>
-        <source>F2: Show The Working</source>
-        <translation>F2: Εμφάνιση Βημάτων</translation>
+        <source>Practise</source>
+        <translation>Εξάσκηση</translation>
+    </message>
+    <message>
+        <source>F2: Show The Working · F3: Practise</source>
+        <translation>F2: Εμφάνιση Βημάτων · F3: Εξάσκηση</translation>
     </message>
 </context>
 <context>
@@ -555,6 +750,22 @@ It comes without any warranty; you use it at your own risk.</source>
     <message>
         <source>0 to 9 and A to %1</source>
         <translation>0 έως 9 και A έως %1</translation>
+    </message>
+    <message>
+        <source>Practise</source>
+        <translation>Εξάσκηση</translation>
+    </message>
+    <message>
+        <source>The marked step gives the first wrong digit of your answer.</source>
+        <translation>Το σημειωμένο βήμα δίνει το πρώτο λάθος ψηφίο της απάντησής σου.</translation>
+    </message>
+    <message>
+        <source>The sum gives every digit of the answer: compare them one by one.</source>
+        <translation>Το άθροισμα δίνει όλα τα ψηφία της απάντησης: σύγκρινέ τα ένα ένα.</translation>
+    </message>
+    <message>
+        <source>Binary and base %1: each group of %2 binary digits, counted from the right, is one digit in base %1.</source>
+        <translation>Δυαδικό και βάση %1: κάθε ομάδα %2 δυαδικών ψηφίων, από τα δεξιά, είναι ένα ψηφίο στη βάση %1.</translation>
     </message>
 </context>
 </TS>

@@ -6,7 +6,7 @@
 
 namespace radixon {
 
-Companions::Companions(CompanionHost &host) : m_host(host) {}
+Companions::Companions(CompanionHost &host) : m_host(host), m_windows(companionList.size()) {}
 
 Companions::~Companions()
 {

@@ -4,7 +4,6 @@
 
 #include <QPointer>
 
-#include <array>
 #include <functional>
 #include <vector>
 
@@ -43,7 +42,7 @@ private:
     void retire(const CompanionEntry &entry);
 
     CompanionHost &m_host;
-    std::array<QPointer<CompanionWindow>, std::tuple_size_v<decltype(companionList)>> m_windows;
+    std::vector<QPointer<CompanionWindow>> m_windows; // by row of the companion list
     std::vector<QPointer<CompanionWindow>> m_closing;
 };
 

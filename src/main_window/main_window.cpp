@@ -14,6 +14,7 @@
 #include "windows/common/layout.h"
 #include "windows/common/number_text.h"
 #include "windows/lists/lists_window.h"
+#include "windows/practice/practice_window.h"
 #include "windows/temporary_list/temporary_list_window.h"
 #include "windows/working/working_window.h"
 
@@ -100,6 +101,7 @@ void MainWindow::createControls()
     m_workingOffer =
         new WorkingOffer(*this, m_resultField, {m_systemList, m_numberField, m_previewField},
                          WorkingOffer::Shortcut::ThroughBinary);
+    m_workingOffer->setExerciseChoice([this] { return exerciseToBase(selectedBase()); });
 
     createOptionsPanel();
 }
@@ -272,6 +274,11 @@ void MainWindow::showWorking(WorkingOffer &offer)
     working->raise();
 }
 
+void MainWindow::showPractice(WorkingOffer &offer)
+{
+    m_companions.show<PracticeWindow>()->follow(offer);
+}
+
 void MainWindow::updatePreview() { m_previewField->setText(previewLine(m_numberField->text())); }
 
 void MainWindow::showOptionsPanel(bool open)
@@ -283,8 +290,11 @@ void MainWindow::showOptionsPanel(bool open)
 void MainWindow::applyOnTop(bool onTop)
 {
     setAlwaysOnTop(this, onTop);
-    if (CompanionWindow *working = m_companions.loaded(companionEntry<WorkingWindow>()))
-        setAlwaysOnTop(working, onTop);
+    for (const CompanionEntry &entry : companionList) {
+        if (CompanionWindow *companion = m_companions.loaded(entry);
+            companion && entry.onTopWithMain)
+            setAlwaysOnTop(companion, onTop);
+    }
     focusEntry();
 }
 

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -51,6 +52,7 @@ public:
     void companionUnloading(const CompanionWindow &window) override;
     void appendToTemporaryList(const QString &line) override;
     void showWorking(WorkingOffer &offer) override;
+    void showPractice(WorkingOffer &offer) override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -104,7 +106,7 @@ private:
 
     QGroupBox *m_optionsPanel = nullptr;
     // By row of the companion list; none for About.
-    std::array<QCheckBox *, std::tuple_size_v<decltype(companionList)>> m_companionBoxes{};
+    std::vector<QCheckBox *> m_companionBoxes = std::vector<QCheckBox *>(companionList.size());
     QCheckBox *m_showAllBox = nullptr;
     QCheckBox *m_onTopBox = nullptr;
     QCheckBox *m_languageBox = nullptr;

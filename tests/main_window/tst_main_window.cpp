@@ -6,6 +6,7 @@
 #include "windows/about/about_names.h"
 #include "windows/lists/lists_names.h"
 #include "windows/other_base/other_base_names.h"
+#include "windows/practice/practice_names.h"
 #include "windows/temporary_list/temporary_list_names.h"
 #include "windows/to_decimal/to_decimal_names.h"
 #include "windows/working/working_names.h"
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -601,6 +603,81 @@ private slots:
         }
         QVERIFY(line->text().startsWith(QString::fromUtf8(
             opener == main_window::name::toDecimalBox ? "Άθροισμα: " : "Διαβάζουμε τα υπόλοιπα")));
+    }
+
+    // F3 in a field, "Practise" in the result field's menu or the working's button: practice
+    // opens beside the window that asked, on its kind of exercise, and follows its language.
+    void practiceOpensOnTheAskersExercise_data()
+    {
+        QTest::addColumn<QByteArray>("opener"); // the box of the asking window; the main one: none
+        QTest::addColumn<QString>("system");    // the index in the systems' list, or the base
+        QTest::addColumn<int>("how");           // F3, the menu or the working's button
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("base");
+        using K = ExerciseKind;
+        QTest::newRow("main window in hexadecimal, F3")
+            << QByteArray() << u"2"_s << 0 << int(K::DecimalToHexadecimal) << 3;
+        QTest::newRow("to decimal from octal, the menu")
+            << QByteArray(main_window::name::toDecimalBox) << u"1"_s << 1 << int(K::OctalToDecimal)
+            << 3;
+        QTest::newRow("base 7, the working's button") << QByteArray(main_window::name::otherBaseBox)
+                                                      << u"7"_s << 2 << int(K::DecimalToBase) << 7;
+        QTest::newRow("base 40: the last base of one-character digits")
+            << QByteArray(main_window::name::otherBaseBox) << u"40"_s << 0 << int(K::DecimalToBase)
+            << 21;
+    }
+    void practiceOpensOnTheAskersExercise()
+    {
+        QFETCH(QByteArray, opener);
+        QFETCH(QString, system);
+        QFETCH(int, how);
+        QWidget *asker = window.get();
+        if (!opener.isEmpty()) {
+            box(opener.constData())->setChecked(true);
+            QTRY_VERIFY((asker = test::companionWindows().value(0)) && !isEffectRunning(asker));
+        }
+        if (auto *systems = asker->findChild<QComboBox *>(QStringLiteral("systemList")))
+            systems->setCurrentIndex(system.toInt());
+        else
+            test::control<QLineEdit>(asker, "baseField")->setText(system);
+        auto *numberField = test::control<QLineEdit>(asker, "numberField");
+        auto *resultField = test::control<QLineEdit>(asker, "resultField");
+        if (how == 0) {
+            QTest::keyClick(numberField, Qt::Key_F3);
+        } else if (how == 1) {
+            const QPoint at(5, 5);
+            QContextMenuEvent click(QContextMenuEvent::Mouse, at, resultField->mapToGlobal(at));
+            QApplication::sendEvent(resultField, &click);
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            QCOMPARE(menu->findChild<QAction *>(u"practiseAction"_s)->text(), u"Εξάσκηση"_s);
+            menu->findChild<QAction *>(u"practiseAction"_s)->trigger();
+            menu->close();
+        } else {
+            QTest::keyClick(numberField, Qt::Key_F2);
+            QWidget *working = nullptr;
+            QTRY_VERIFY((working = openWindow(working::name::window)) && !isEffectRunning(working));
+            QTest::mouseClick(test::control(working, working::name::practiseButton),
+                              Qt::LeftButton);
+        }
+        QWidget *practice = nullptr;
+        QTRY_VERIFY((practice = openWindow(practice::name::window)) && !isEffectRunning(practice));
+        QFETCH(int, kind);
+        QFETCH(int, base);
+        QCOMPARE(test::control<QComboBox>(practice, practice::name::kindList)->currentIndex(),
+                 kind);
+        QCOMPARE(test::control<QSpinBox>(practice, practice::name::baseField)->value(), base);
+        QCOMPARE(test::control<QSpinBox>(practice, practice::name::baseField)->isEnabled(),
+                 kind == int(ExerciseKind::DecimalToBase));
+        QVERIFY(test::control(practice, practice::name::answerField)->hasFocus());
+        QVERIFY(window->dock().isRegistered(practice));
+        QVERIFY(!practice->frameGeometry().intersects(asker->frameGeometry()));
+        QVERIFY(asker->screen()->availableGeometry().contains(practice->frameGeometry()));
+        auto *question = test::control<QLabel>(practice, practice::name::questionLine);
+        QVERIFY2(question->text().startsWith(u"Γράψε το "_s), qPrintable(question->text()));
+        test::clickBox(asker, "languageBox"); // it follows the window that asked
+        QCOMPARE(practice->windowTitle(), u"RX Practice:"_s);
+        QVERIFY2(question->text().startsWith(u"Write "_s), qPrintable(question->text()));
     }
 
     // No room on the asker's right: the working opens on its left, on top with the main window;

@@ -1,3 +1,4 @@
+#include "conversion/to_radix.h"
 #include "main_window/single_instance.h"
 #include "main_window/startup.h"
 #include "support/window_test_helpers.h"
@@ -5,11 +6,13 @@
 #include "window_services/title_bar.h"
 #include "windows/common/layout.h"
 #include "windows/lists/lists_names.h"
+#include "windows/practice/practice_names.h"
 #include "windows/temporary_list/temporary_list_names.h"
 #include "windows/to_decimal/to_decimal_names.h"
 #include "windows/working/working_names.h"
 
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QScreen>
@@ -223,6 +226,47 @@ private slots:
         xdotool(u"key Escape"_s);
         QTRY_VERIFY_WITH_TIMEOUT(closing.isNull(), xTimeout);
         QTRY_VERIFY_WITH_TIMEOUT(window->isActiveWindow() && field->hasFocus(), xTimeout);
+    }
+
+    // F3 in the main window: practice opens beside it with the keyboard. A wrong answer typed
+    // brings the working beside practice while the keys stay there: Enter tries again, the
+    // answer mended counts, and Enter gives the next exercise, the working gone with the last.
+    void practiseByKeyboard()
+    {
+        QVERIFY(openMainWindow());
+        QVERIFY(placeAt(window.get(), m_start));
+        QTRY_VERIFY_WITH_TIMEOUT(window->isActiveWindow(), xTimeout);
+        xdotool(u"key F3"_s);
+        QWidget *practice = settled(practice::name::window);
+        QVERIFY(practice);
+        auto *field = test::control<QLineEdit>(practice, practice::name::answerField);
+        QTRY_VERIFY_WITH_TIMEOUT(practice->isActiveWindow() && field->hasFocus(), xTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(xFrame(practice).topLeft(),
+                                  xFrame(window.get()).topRight() + QPoint(1, 0), xTimeout);
+        const QString question =
+            test::control<QLabel>(practice, practice::name::questionLine)->text();
+        const auto number = QRegularExpression(u"\\d+"_s).match(question).captured().toULongLong();
+        const QString right = QString::fromStdString(*toRadix(decimalFromInteger(number), 2));
+        xdotool(u"type --delay 20 %1"_s.arg(right + u'1')); // a digit too many
+        xdotool(u"key Return"_s);
+        QWidget *working = settled(working::name::window);
+        QVERIFY(working);
+        QTRY_VERIFY_WITH_TIMEOUT(!xFrame(working).intersects(xFrame(practice)), xTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(practice->isActiveWindow() && field->hasFocus(), xTimeout);
+        const auto *verdict = test::control<QLabel>(practice, practice::name::verdictLine);
+        QVERIFY2(verdict->text().startsWith(
+                     u"Δεν είναι σωστό: η απάντηση έχει περισσότερα ψηφία, από το %1ο"_s.arg(
+                         right.size() + 1)),
+                 qPrintable(verdict->text()));
+        xdotool(u"key Return End BackSpace Return"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(verdict->text().startsWith(u"Σωστά!"_s), xTimeout);
+        QVERIFY(test::control<QLabel>(practice, practice::name::scoreLine)
+                    ->text()
+                    .startsWith(u"Σωστές: 1 από 2 · Στη σειρά: 1"_s));
+        QPointer<QWidget> closing = working;
+        xdotool(u"key Return"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(field->text().isEmpty() && verdict->text().isEmpty(), xTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(closing.isNull(), xTimeout);
     }
 
     // A second copy: centred as designed (95 % height), then one window width right.

@@ -65,6 +65,8 @@ public:
     QStringList unloading;           // the window of every companionUnloading call, in order
     QStringList appendedLines;       // every line sent to the temporary list, in order
     QList<QWidget *> workingAskedBy; // the window of every showWorking call
+    QList<QWidget *> practiceAskedBy;
+    QPointer<WorkingOffer> lastWorkingShown;
 
     FakeHost()
     {
@@ -84,7 +86,12 @@ public:
     Dialogs &dialogs() override { return fakeDialogs; }
     void companionUnloading(const CompanionWindow &w) override { unloading << w.objectName(); }
     void appendToTemporaryList(const QString &line) override { appendedLines << line; }
-    void showWorking(WorkingOffer &offer) override { workingAskedBy << offer.window(); }
+    void showWorking(WorkingOffer &offer) override
+    {
+        workingAskedBy << offer.window();
+        lastWorkingShown = &offer;
+    }
+    void showPractice(WorkingOffer &offer) override { practiceAskedBy << offer.window(); }
 };
 
 } // namespace radixon::test

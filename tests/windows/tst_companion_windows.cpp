@@ -10,6 +10,8 @@
 #include "windows/other_base/other_base_names.h"
 #include "windows/other_base/other_base_window.h"
 #include "windows/other_base/to_base.h"
+#include "windows/practice/practice_names.h"
+#include "windows/practice/practice_window.h"
 #include "windows/temporary_list/temporary_list_names.h"
 #include "windows/temporary_list/temporary_list_window.h"
 #include "windows/to_decimal/decimal_text.h"
@@ -19,10 +21,12 @@
 #include "windows/working/working_window.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimeLine>
 #include <QTimer>
@@ -32,6 +36,7 @@
 
 #include <csignal>
 #include <memory>
+#include <random>
 
 using namespace radixon;
 using namespace Qt::StringLiterals;
@@ -169,8 +174,7 @@ private slots:
         window = which->create(*host);
         window->load();
         QLineEdit asking(&host->main);
-        if (auto *working = qobject_cast<WorkingWindow *>(window)) // opens beside who asked
-            working->follow(*new WorkingOffer(*host, &asking, {}));
+        window->follow(*new WorkingOffer(*host, &asking, {})); // the working opens beside it
         QWidget *handle = qobject_cast<AboutWindow *>(window) ? titleBarOf(window)
                                                               : static_cast<QWidget *>(window);
         const QPoint start = window->pos();
@@ -308,6 +312,122 @@ private slots:
             const bool absent = fragment.startsWith(u'!');
             QVERIFY2(all.contains(fragment.remove(0, absent ? 1 : 0)) != absent,
                      qPrintable(fragment + u" in "_s + all));
+        }
+    }
+
+    // Answered by Enter or by the buttons, in either language: a right answer counts and Enter
+    // moves on; a wrong one names its first wrong digit, has the exercise's working shown with
+    // that digit's step marked, and Enter tries again; a text that is no number is not counted.
+    void practiceChecksAnswers_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("greek");
+        QTest::addColumn<QString>("answer"); // "right", "loose" or a digit's place, else typed
+        QTest::addColumn<bool>("byButton");
+        QTest::addColumn<QString>("verdict");
+        using K = ExerciseKind;
+        const auto row = [](const char *name, K kind, bool greek, const char *answer, bool button,
+                            const char *verdict) {
+            QTest::newRow(name) << int(kind) << greek << QString::fromUtf8(answer) << button
+                                << QString::fromUtf8(verdict);
+        };
+        row("right by Enter", K::DecimalToBinary, false, "right", false, "Right!");
+        row("right loosely written, by Check", K::DecimalToHexadecimal, true, "loose", true,
+            "Σωστά!");
+        row("last digit wrong: a division row", K::DecimalToOctal, true, "-1", false,
+            "Δεν είναι σωστό: το %1ο ψηφίο από αριστερά είναι λάθος.");
+        row("first digit wrong: the sum", K::HexadecimalToDecimal, false, "0", true,
+            "Not right: digit 1 from the left is wrong. The working shows the sum");
+        row("a group wrong", K::BinaryToHexadecimal, false, "0", false,
+            "Not right: digit 1 from the left is wrong. The working shows the step");
+        row("a fraction's digit wrong", K::FractionToBinary, false, "8", false,
+            "Not right: digit %1 ");
+        row("a letter in binary", K::DecimalToBinary, false, "1z1", false,
+            "“z” is not a digit in base 2. This does not count as an attempt.");
+        row("nothing typed", K::OctalToBinary, true, "  ", true,
+            "Γράψε πρώτα την απάντησή σου. Δεν μετράει ως προσπάθεια.");
+    }
+    void practiceChecksAnswers()
+    {
+        QFETCH(int, kind);
+        QFETCH(bool, greek);
+        QFETCH(QString, answer);
+        QFETCH(bool, byButton);
+        QFETCH(QString, verdict);
+        const auto source = [] {
+            return [random = std::make_shared<std::mt19937_64>(7)](std::uint64_t bound) {
+                return (*random)() % bound;
+            };
+        };
+        const RandomSource replay = source();
+        const Exercise exercise = drawExercise(ExerciseKind(kind), 5, 1, replay);
+        host->greekFlag = greek;
+        auto *practice = new PracticeWindow(*host);
+        window = practice;
+        practice->load();
+        test::control<QComboBox>(window, practice::name::levelList)->setCurrentIndex(1);
+        QLineEdit asking(&host->main);
+        WorkingOffer offer(*host, &asking, {});
+        offer.setLanguage(host->language());
+        offer.setExerciseChoice([kind] {
+            return WorkingOffer::ExerciseChoice{ExerciseKind(kind), 5};
+        });
+        practice->follow(offer);
+        practice->setRandomSource(source()); // a run of its own, as the replay
+        auto *field = test::control<QLineEdit>(window, practice::name::answerField);
+        const auto enter = [&](const QString &text, const char *button) {
+            field->setText(text);
+            if (byButton)
+                QTest::mouseClick(test::control<QPushButton>(window, button), Qt::LeftButton);
+            else
+                QTest::keyClick(field, Qt::Key_Return);
+        };
+        const QString right = QString::fromStdString(exercise.answer);
+        bool place = false;
+        const int at = (answer.toInt(&place) + int(right.size())) % int(right.size());
+        const int digit = at - int(right.left(at).contains(u'.')); // counted without the point
+        QString typed = answer;
+        if (answer == u"right"_s)
+            typed = right;
+        else if (answer == u"loose"_s)
+            typed = u" 00"_s + right.left(1).toLower() + u' ' + right.mid(1).toLower();
+        else if (place) // the digit at that place, the last from the end, made another
+            typed = QString(right).replace(at, 1, right[at] == u'1' ? u'0' : u'1');
+        const QString question =
+            test::control<QLabel>(window, practice::name::questionLine)->text();
+        QVERIFY(question.contains(QString::fromStdString(exercise.question)));
+        enter(typed, practice::name::checkButton);
+        auto *verdictLine = test::control<QLabel>(window, practice::name::verdictLine);
+        QVERIFY2(verdictLine->text().startsWith(verdict.arg(digit + 1)),
+                 qPrintable(verdictLine->text()));
+        QCOMPARE(field->accessibleDescription(), verdictLine->text());
+        const bool counted = answer == u"right"_s || answer == u"loose"_s || place;
+        const QString score = test::control<QLabel>(window, practice::name::scoreLine)->text();
+        const QString scored = greek ? u"Σωστές: %1 από %2"_s : u"Right: %1 of %2"_s;
+        QVERIFY2(score.startsWith(scored.arg(int(counted && !place)).arg(int(counted))),
+                 qPrintable(score));
+        QCOMPARE(host->lastWorkingShown.isNull(), !place);
+        if (place) { // the working beside, marked, withdrawn when the exercise changes
+            QCOMPARE(host->workingAskedBy, QList<QWidget *>{window.data()});
+            const std::optional<WorkingStep> marked = host->lastWorkingShown->markedStep();
+            QVERIFY(marked && marked->table == stepOfDigit(exercise, digit).table
+                    && marked->index == stepOfDigit(exercise, digit).index);
+            QVERIFY(resultOf(host->lastWorkingShown->working()).size() > 0
+                    || marked->table == WorkingStep::Table::Groups);
+            enter(typed, practice::name::tryAgainButton); // tries again: the exercise stays
+            QCOMPARE(test::control<QLabel>(window, practice::name::questionLine)->text(), question);
+            QVERIFY(verdictLine->text().isEmpty() && !field->isReadOnly());
+            QSignalSpy withdrawn(host->lastWorkingShown.data(), &WorkingOffer::withdrawn);
+            QTest::mouseClick(test::control<QPushButton>(window, practice::name::nextButton),
+                              Qt::LeftButton);
+            QCOMPARE(withdrawn.count(), 1);
+        } else if (counted) { // Enter moves on, to another exercise
+            QTest::keyClick(field, Qt::Key_Return);
+            QVERIFY(field->text().isEmpty() && verdictLine->text().isEmpty());
+            QVERIFY(test::control<QLabel>(window, practice::name::questionLine)->text()
+                    != question);
+        } else { // still this exercise, to be answered
+            QVERIFY(test::control<QPushButton>(window, practice::name::checkButton)->isEnabled());
         }
     }
 

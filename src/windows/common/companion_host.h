@@ -28,6 +28,8 @@ public:
     virtual void companionUnloading(const CompanionWindow &window) = 0;
     // Opens the working window on the offer's working, or brings it forward.
     virtual void showWorking(WorkingOffer &offer) = 0;
+    // Opens the practice window on the offer's kind of exercise, or brings it forward.
+    virtual void showPractice(WorkingOffer &offer) = 0;
     // Appends a line to the temporary list, whose window is loaded first when it is not open.
     virtual void appendToTemporaryList(const QString &line) = 0;
 };

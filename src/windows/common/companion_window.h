@@ -18,6 +18,10 @@ public:
     // in its own order. Called once, right after construction.
     virtual void load() = 0;
 
+    // Windows about another window (the working, practice) show what its offer holds,
+    // beside it, and come on screen when first given one; the others ignore it.
+    virtual void follow(WorkingOffer &offer) { (void)offer; }
+
     // True from the start of the unload sequence; such a window ignores further requests.
     bool isUnloading() const { return m_unloading; }
 

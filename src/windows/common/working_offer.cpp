@@ -12,13 +12,16 @@ namespace {
 
 constexpr char context[] = "WorkingOffer";
 constexpr const char *menuEntry = QT_TRANSLATE_NOOP("WorkingOffer", "Show The Working");
-constexpr const char *toolTip = QT_TRANSLATE_NOOP("WorkingOffer", "F2: Show The Working");
+constexpr const char *practiseEntry = QT_TRANSLATE_NOOP("WorkingOffer", "Practise");
+constexpr const char *toolTip =
+    QT_TRANSLATE_NOOP("WorkingOffer", "F2: Show The Working · F3: Practise");
 
 } // namespace
 
 WorkingOffer::WorkingOffer(CompanionHost &host, QLineEdit *resultField,
                            std::initializer_list<QWidget *> fields, Shortcut shortcut)
-    : QObject(resultField), m_host(host), m_resultField(resultField), m_shortcut(shortcut)
+    : QObject(resultField), m_host(host), m_resultField(resultField), m_homeField(resultField),
+      m_shortcut(shortcut)
 {
     setObjectName(QStringLiteral("workingOffer"));
     for (QWidget *field : fields)
@@ -29,11 +32,17 @@ WorkingOffer::WorkingOffer(CompanionHost &host, QLineEdit *resultField,
     setLanguage(*m_language);
 }
 
-QWidget *WorkingOffer::window() const { return m_resultField->window(); }
+WorkingOffer::WorkingOffer(CompanionHost &host, QWidget *field)
+    : QObject(field), m_host(host), m_homeField(field), m_shortcut(Shortcut::None)
+{
+    setObjectName(QStringLiteral("workingOffer"));
+}
+
+QWidget *WorkingOffer::window() const { return m_homeField->window(); }
 
 QWidget *WorkingOffer::askingField() const
 {
-    return m_askingField ? m_askingField.data() : m_resultField;
+    return m_askingField ? m_askingField.data() : m_homeField;
 }
 
 void WorkingOffer::setWorking(Working working)
@@ -42,22 +51,46 @@ void WorkingOffer::setWorking(Working working)
     emit changed();
 }
 
+void WorkingOffer::setMarkedWorking(Working working, Shortcut shortcut, WorkingStep marked)
+{
+    m_shortcut = shortcut;
+    m_markedStep = marked;
+    setWorking(std::move(working));
+}
+
 void WorkingOffer::setLanguage(const Language &language)
 {
     m_language = &language;
-    m_resultField->setToolTip(language.text(context, toolTip));
+    if (m_resultField)
+        m_resultField->setToolTip(language.text(context, toolTip));
     emit changed();
+}
+
+void WorkingOffer::setExerciseChoice(std::function<ExerciseChoice()> choice)
+{
+    m_exerciseChoice = std::move(choice);
+}
+
+WorkingOffer::ExerciseChoice WorkingOffer::exerciseChoice() const
+{
+    return m_exerciseChoice ? m_exerciseChoice()
+                            : ExerciseChoice{ExerciseKind::DecimalToBinary, minExerciseBase};
 }
 
 bool WorkingOffer::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F2
-        && static_cast<QKeyEvent *>(event)->modifiers() == Qt::NoModifier) {
-        m_askingField = qobject_cast<QWidget *>(watched);
+    if (event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if ((key->key() != Qt::Key_F2 && key->key() != Qt::Key_F3)
+        || key->modifiers() != Qt::NoModifier)
+        return QObject::eventFilter(watched, event);
+    m_askingField = qobject_cast<QWidget *>(watched);
+    if (key->key() == Qt::Key_F2)
         m_host.showWorking(*this);
-        return true;
-    }
-    return QObject::eventFilter(watched, event);
+    else
+        m_host.showPractice(*this);
+    return true;
 }
 
 void WorkingOffer::showMenu(const QPoint &at)
@@ -72,7 +105,39 @@ void WorkingOffer::showMenu(const QPoint &at)
         m_askingField = m_resultField;
         m_host.showWorking(*this);
     });
+    QAction *practise = menu->addAction(m_language->text(context, practiseEntry));
+    practise->setObjectName(QStringLiteral("practiseAction"));
+    connect(practise, &QAction::triggered, this, [this] {
+        m_askingField = m_resultField;
+        m_host.showPractice(*this);
+    });
     menu->popup(m_resultField->mapToGlobal(at));
+}
+
+WorkingOffer::ExerciseChoice exerciseToBase(std::uint8_t base)
+{
+    switch (base) {
+    case 2:
+        return {ExerciseKind::DecimalToBinary, base};
+    case 8:
+        return {ExerciseKind::DecimalToOctal, base};
+    case 16:
+        return {ExerciseKind::DecimalToHexadecimal, base};
+    default:
+        return {ExerciseKind::DecimalToBase, base};
+    }
+}
+
+WorkingOffer::ExerciseChoice exerciseToDecimal(std::uint8_t base)
+{
+    switch (base) {
+    case 8:
+        return {ExerciseKind::OctalToDecimal, base};
+    case 16:
+        return {ExerciseKind::HexadecimalToDecimal, base};
+    default:
+        return {ExerciseKind::BinaryToDecimal, 2};
+    }
 }
 
 } // namespace radixon

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "conversion/practice.h"
 #include "windows/common/language.h"
 #include "windows/common/working_steps.h"
 
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <initializer_list>
+#include <optional>
 
 class QLineEdit;
 class QWidget;
@@ -15,30 +18,50 @@ namespace radixon {
 
 class CompanionHost;
 
-// What a converting window offers the working window: its last calculation and its
-// language, both followed as they change, and two ways to open it: F2 in any of its
-// fields, and "Show The Working" in its result field's context menu.
+// What a converting window offers the working and practice windows: its last
+// calculation, its language and the exercise that practises its conversion, followed as
+// they change, and the ways to open them: F2 (the working) and F3 (practice) in any of
+// its fields, and entries in its result field's context menu.
 class WorkingOffer : public QObject {
     Q_OBJECT
 public:
     // The octal and hexadecimal working of the main window goes on through binary.
     enum class Shortcut { None, ThroughBinary };
+    struct ExerciseChoice {
+        ExerciseKind kind;
+        std::uint8_t base; // for ExerciseKind::DecimalToBase
+    };
 
     WorkingOffer(CompanionHost &host, QLineEdit *resultField,
                  std::initializer_list<QWidget *> fields, Shortcut shortcut = Shortcut::None);
+    // An offer its window shows itself, through the host: the practice's working of a
+    // wrong answer. The keyboard stays in `field`, where the learner goes on.
+    WorkingOffer(CompanionHost &host, QWidget *field);
 
     QWidget *window() const;
+    // Whether the window shown takes the keyboard, as F2 and the menu ask it to.
+    bool handsOverKeyboard() const { return m_resultField != nullptr; }
     // The field that last asked for the working, to be given the keyboard back.
     QWidget *askingField() const;
     const Working &working() const { return m_working; }
     bool throughBinary() const { return m_shortcut == Shortcut::ThroughBinary; }
     const Language &language() const { return *m_language; }
+    // The step the working marks, if any: the one that gives a wrong answer's first wrong digit.
+    const std::optional<WorkingStep> &markedStep() const { return m_markedStep; }
     void setWorking(Working working);
-    // Also writes the result field's tool tip and menu entry in the language.
+    // A working with one step marked, through binary or not.
+    void setMarkedWorking(Working working, Shortcut shortcut, WorkingStep marked);
+    // Also writes the result field's tool tip and menu entries in the language.
     void setLanguage(const Language &language);
+    // What practice starts with when this window opens it: read when it does.
+    void setExerciseChoice(std::function<ExerciseChoice()> choice);
+    ExerciseChoice exerciseChoice() const;
+    // The working shown no longer stands: a window that shows it closes.
+    void withdraw() { emit withdrawn(); }
 
 signals:
     void changed();
+    void withdrawn();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -47,11 +70,19 @@ private:
     void showMenu(const QPoint &at);
 
     CompanionHost &m_host;
-    QLineEdit *m_resultField;
-    const Shortcut m_shortcut;
+    QLineEdit *m_resultField = nullptr;
+    QWidget *m_homeField;
+    Shortcut m_shortcut;
     QPointer<QWidget> m_askingField;
     Working m_working;
+    std::optional<WorkingStep> m_markedStep;
     const Language *m_language = &Language::english();
+    std::function<ExerciseChoice()> m_exerciseChoice;
 };
+
+// The exercise in writing a decimal number in `base`, and in writing a number of base
+// 2, 8 or 16 in decimal.
+WorkingOffer::ExerciseChoice exerciseToBase(std::uint8_t base);
+WorkingOffer::ExerciseChoice exerciseToDecimal(std::uint8_t base);
 
 } // namespace radixon

@@ -1,6 +1,7 @@
 #include "windows/other_base/other_base_window.h"
 
 #include "windows/common/layout.h"
+#include "windows/common/number_text.h"
 #include "windows/other_base/other_base_names.h"
 #include "windows/other_base/other_base_texts.h"
 #include "windows/other_base/to_base.h"
@@ -20,6 +21,9 @@ OtherBaseWindow::OtherBaseWindow(CompanionHost &host)
     createControls();
     finishCreation(m_calculateButton);
     offerWorking(m_resultField, {m_baseField, m_numberField});
+    m_workingOffer->setExerciseChoice([this] {
+        return exerciseToBase(baseFromText(m_baseField->text()).value_or(minExerciseBase));
+    });
 }
 
 void OtherBaseWindow::createControls()

@@ -64,12 +64,13 @@ QString decimalText(const std::string &number, const QString &point)
     return text(number).replace(QLatin1Char('.'), point);
 }
 
-void WorkingModel::show(Steps steps, const Language &language, const QString &point)
+void WorkingModel::show(Steps steps, const Language &language, const QString &point, int markedRow)
 {
     beginResetModel();
     m_steps = std::move(steps);
     m_language = &language;
     m_point = point;
+    m_markedRow = markedRow;
     m_shown.clear();
     endResetModel();
 }
@@ -113,6 +114,8 @@ QVariant WorkingModel::data(const QModelIndex &index, int role) const
         return {};
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    if (role == Qt::BackgroundRole)
+        return index.row() == m_markedRow ? QVariant(markedColour) : QVariant();
     if (role == Qt::FontRole) {
         // The fraction that comes back, where it first stands and where it returns.
         const auto *fraction = std::get_if<FractionWorking>(&m_steps);

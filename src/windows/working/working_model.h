@@ -4,11 +4,15 @@
 #include "windows/working/working_texts.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
 #include <QStringList>
 
 #include <unordered_map>
 
 namespace radixon {
+
+// The background of a marked step: a highlighter's yellow, whatever the selection's colour.
+inline const QColor markedColour{255, 225, 110};
 
 // A number as a cell or line shows it: whole, or in brief in the language.
 QString briefText(const NumberInBrief &number, const Language &language);
@@ -29,8 +33,9 @@ public:
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    // `point` stands between the whole and the fractional digits of a decimal number.
-    void show(Steps steps, const Language &language, const QString &point);
+    // `point` stands between the whole and the fractional digits of a decimal number;
+    // `markedRow`, when not -1, is shown marked.
+    void show(Steps steps, const Language &language, const QString &point, int markedRow = -1);
     bool isEmpty() const { return std::holds_alternative<std::monostate>(m_steps); }
 
     int rowCount(const QModelIndex &parent = {}) const override;
@@ -54,6 +59,7 @@ private:
     Steps m_steps;
     const Language *m_language = &Language::english();
     QString m_point = QStringLiteral(".");
+    int m_markedRow = -1;
     mutable std::unordered_map<int, QStringList> m_shown;
 };
 

@@ -12,5 +12,6 @@ inline constexpr char notes[] = "notesLine";
 inline constexpr char throughBinaryLabel[] = "throughBinaryLabel";
 inline constexpr char groupsTable[] = "groupsTable";
 inline constexpr char copyButton[] = "copyButton";
+inline constexpr char practiseButton[] = "practiseButton";
 
 } // namespace radixon::working::name

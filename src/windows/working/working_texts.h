@@ -13,6 +13,7 @@ inline constexpr TextRow texts[] = {
     {name::throughBinaryLabel, TextRole::Caption,
      QT_TRANSLATE_NOOP("WorkingWindow", "Through binary")},
     {name::copyButton, TextRole::Caption, QT_TRANSLATE_NOOP("WorkingWindow", "Copy")},
+    {name::practiseButton, TextRole::Caption, QT_TRANSLATE_NOOP("WorkingWindow", "Practise")},
     {name::table, TextRole::AccessibleName, QT_TRANSLATE_NOOP("WorkingWindow", "RX Working:")},
 };
 
@@ -89,6 +90,14 @@ inline constexpr const char *digitValues = QT_TRANSLATE_NOOP("WorkingWindow", "D
 inline constexpr const char *spacedDigits = QT_TRANSLATE_NOOP(
     "WorkingWindow", "In base %1 a digit may take two or three figures, so the digits are "
                      "spaced here; the result field writes them run together.");
+// A practice answer's working: the step that gives its first wrong digit is marked.
+inline constexpr const char *markedStep = QT_TRANSLATE_NOOP(
+    "WorkingWindow", "The marked step gives the first wrong digit of your answer.");
+inline constexpr const char *sumGivesAll = QT_TRANSLATE_NOOP(
+    "WorkingWindow", "The sum gives every digit of the answer: compare them one by one.");
+inline constexpr const char *groupingMethod = QT_TRANSLATE_NOOP(
+    "WorkingWindow", "Binary and base %1: each group of %2 binary digits, counted from the "
+                     "right, is one digit in base %1.");
 // A number too long for its place: its first digits, its last digits, its length.
 inline constexpr const char *inBrief = QT_TRANSLATE_NOOP("WorkingWindow", "%1…%2 (%3 digits)");
 inline constexpr const char *tooLongTitle = "Radixon";

@@ -6,6 +6,7 @@
 #include "window_services/qt_window_system.h"
 #include "windows/common/dialogs.h"
 #include "windows/common/layout.h"
+#include "windows/working/groups_table.h"
 #include "windows/working/working_model.h"
 #include "windows/working/working_text.h"
 #include "windows/working/working_texts.h"
@@ -13,6 +14,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
@@ -22,7 +24,6 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QTableView>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -91,11 +92,20 @@ void WorkingWindow::createControls()
     m_notes = place(new WrappingLabel(m_body), working::name::notes, {});
     m_throughBinaryLabel = place(new QLabel(m_body), working::name::throughBinaryLabel, {});
     m_copyButton = place(new QPushButton(m_body), working::name::copyButton, {});
+    m_practiseButton = place(new QPushButton(m_body), working::name::practiseButton, {});
     for (QWidget *part : std::initializer_list<QWidget *>{m_heading, m_table, m_readingLine,
                                                           m_notes, m_throughBinaryLabel})
         m_layout->addWidget(part);
-    m_layout->addWidget(m_copyButton, 0, Qt::AlignRight);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_copyButton);
+    buttons->addWidget(m_practiseButton);
+    m_layout->addLayout(buttons);
     connect(m_copyButton, &QPushButton::clicked, this, &WorkingWindow::copyWorking);
+    connect(m_practiseButton, &QPushButton::clicked, this, [this] {
+        if (m_offer)
+            m_host.showPractice(*m_offer);
+    });
 }
 
 QTableView *WorkingWindow::newTable(const char *name)
@@ -139,8 +149,11 @@ void WorkingWindow::follow(WorkingOffer &offer)
             disconnect(m_offer, nullptr, this, nullptr);
         m_offer = &offer;
         connect(&offer, &WorkingOffer::changed, this, &WorkingWindow::showOffer);
+        connect(&offer, &WorkingOffer::withdrawn, this, &WorkingWindow::unload);
         showOffer();
     }
+    // The practice's working comes beside it while the learner types on.
+    setAttribute(Qt::WA_ShowWithoutActivating, !offer.handsOverKeyboard());
     if (!m_placed) {
         // Placed from the width its content asks for, then laid out once, at the width
         // it has there: laying out the texts is the dearest part of opening.
@@ -160,8 +173,10 @@ void WorkingWindow::follow(WorkingOffer &offer)
         playOpenEffect();
     }
     raise();
-    activateWindow();
-    (m_table->isVisible() ? static_cast<QWidget *>(m_table) : m_copyButton)->setFocus();
+    if (offer.handsOverKeyboard()) {
+        activateWindow();
+        (m_table->isVisible() ? static_cast<QWidget *>(m_table) : m_copyButton)->setFocus();
+    }
 }
 
 void WorkingWindow::showOffer()
@@ -180,34 +195,69 @@ void WorkingWindow::showOffer()
         steps = *division;
     else if (const auto *positional = std::get_if<PositionalWorking>(&m_working))
         steps = *positional;
-    m_model->show(std::move(steps), language, point);
+    m_model->show(std::move(steps), language, point, markedIn(WorkingStep::Table::Division));
     // Given only now, so that the view lays out its headers once, for the first working.
     if (!m_table->model())
         m_table->setModel(m_model);
-    // The keyboard starts at the first row of every working, whether or not the table
-    // had the focus already.
-    m_table->selectionModel()->setCurrentIndex(m_model->index(0, 0), QItemSelectionModel::NoUpdate);
-    m_table->setVisible(!m_model->isEmpty());
+    // The keyboard starts at the first row of every working, or at the marked one,
+    // whether or not the table had the focus already.
+    m_table->selectionModel()->setCurrentIndex(
+        m_model->index(std::max(0, markedIn(WorkingStep::Table::Division)), 0),
+        QItemSelectionModel::NoUpdate);
+    m_table->setVisible(!m_model->isEmpty() && !groupsOnly());
     const auto *division = std::get_if<DivisionWorking>(&m_working);
     const std::optional<FractionWorking> fraction = division ? division->fraction() : std::nullopt;
     if (fraction || m_fractionTable) {
         fractionTable()->setVisible(bool(fraction));
         m_fractionTable->setAccessibleName(language.text(working::context, working::fractionPart));
         m_fractionModel->show(fraction ? WorkingModel::Steps(*fraction) : WorkingModel::Steps(),
-                              language, point);
+                              language, point, markedIn(WorkingStep::Table::Fraction));
         if (!m_fractionTable->model()) // as for the first table
             m_fractionTable->setModel(m_fractionModel);
     }
-    const WorkingLines lines = workingLines(m_working, language, point);
+    const WorkingLines lines = markedLines(workingLines(m_working, language, point));
     m_heading->setText(lines.heading);
     m_readingLine->setText(lines.reading);
     m_readingLine->setVisible(!lines.reading.isEmpty());
     m_notes->setText(lines.notes);
     m_notes->setVisible(!lines.notes.isEmpty());
     m_copyButton->setEnabled(!std::holds_alternative<std::monostate>(m_working));
-    showGroups();
+    showGroups(markedIn(WorkingStep::Table::Groups));
     if (m_placed) // else laid out once placed
         fitToContent();
+    if (const int row = markedIn(WorkingStep::Table::Division); row >= 0)
+        m_table->scrollTo(m_model->index(row, 0), QAbstractItemView::PositionAtCenter);
+}
+
+int WorkingWindow::markedIn(WorkingStep::Table table) const
+{
+    const std::optional<WorkingStep> &marked = m_offer ? m_offer->markedStep() : std::nullopt;
+    return marked && marked->table == table ? int(marked->index) : -1;
+}
+
+// Binary to octal or hexadecimal and back, where the groups are the whole working.
+bool WorkingWindow::groupsOnly() const { return markedIn(WorkingStep::Table::Groups) >= 0; }
+
+// A practice answer's working says what the mark means.
+WorkingLines WorkingWindow::markedLines(WorkingLines lines) const
+{
+    const std::optional<WorkingStep> &marked = m_offer ? m_offer->markedStep() : std::nullopt;
+    if (!marked)
+        return lines;
+    const auto text = [this](const char *source) {
+        return m_language->text(working::context, source);
+    };
+    const auto *division = std::get_if<DivisionWorking>(&m_working);
+    if (groupsOnly() && division) {
+        lines.heading =
+            text(working::groupingMethod).arg(division->base()).arg(division->base() == 8 ? 3 : 4);
+        lines.reading.clear();
+        lines.notes.clear();
+    }
+    const QString mark =
+        text(marked->table == WorkingStep::Table::Sum ? working::sumGivesAll : working::markedStep);
+    lines.notes = lines.notes.isEmpty() ? mark : lines.notes + QLatin1Char('\n') + mark;
+    return lines;
 }
 
 // From the widest text a column can hold rather than from all its rows, which the view
@@ -246,9 +296,7 @@ WorkingWindow::ContentFit WorkingWindow::fitColumns()
         fit.width = std::max(fit.width, columns + 2 * table->frameWidth());
     }
     if (m_groupsTable && !m_groupsTable->isHidden()) {
-        int groupsWidth = 0;
-        for (int column = 0; column < m_groupsTable->columnCount(); ++column)
-            groupsWidth += m_groupsTable->columnWidth(column);
+        const int groupsWidth = m_groupsTable->columnsWidth();
         fit.tables.push_back({m_groupsTable, 2, groupsWidth});
         fit.width = std::max(fit.width, groupsWidth + 2 * m_groupsTable->frameWidth());
     }
@@ -275,18 +323,11 @@ void WorkingWindow::fitToContent(const ContentFit &fit)
 
 // Made when first needed: most workings have no groups, and a table is the dearest
 // control of the window to make.
-QTableWidget *WorkingWindow::groupsTable()
+GroupsTable *WorkingWindow::groupsTable()
 {
     if (m_groupsTable)
         return m_groupsTable;
-    m_groupsTable = new QTableWidget(m_body);
-    m_groupsTable->setObjectName(QLatin1String(working::name::groupsTable));
-    m_groupsTable->horizontalHeader()->hide();
-    m_groupsTable->verticalHeader()->hide();
-    m_groupsTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_groupsTable->setTabKeyNavigation(false);
-    m_groupsTable->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
-    m_groupsTable->setRowCount(2); // of the height just set
+    m_groupsTable = new GroupsTable(m_body, m_table->verticalHeader()->defaultSectionSize());
     m_layout->insertWidget(m_layout->indexOf(m_throughBinaryLabel) + 1, m_groupsTable);
     setTabOrder(m_fractionTable ? m_fractionTable : m_table, m_groupsTable);
     setTabOrder(m_groupsTable, m_copyButton);
@@ -299,7 +340,7 @@ std::vector<BinaryGroup> WorkingWindow::groups() const
     return division && m_throughBinary ? division->binaryGroups() : std::vector<BinaryGroup>();
 }
 
-void WorkingWindow::showGroups()
+void WorkingWindow::showGroups(int marked)
 {
     const std::vector<BinaryGroup> groups = this->groups();
     m_throughBinaryLabel->setVisible(!groups.empty());
@@ -309,14 +350,7 @@ void WorkingWindow::showGroups()
         return;
     }
     groupsTable()->setAccessibleName(m_throughBinaryLabel->text());
-    m_groupsTable->setColumnCount(int(groups.size()));
-    for (int i = 0; i < int(groups.size()); ++i) {
-        const BinaryGroup &group = groups[std::size_t(i)];
-        m_groupsTable->setItem(0, i, new QTableWidgetItem(QString::fromStdString(group.bits)));
-        m_groupsTable->setItem(1, i, new QTableWidgetItem(QString(QLatin1Char(group.digit))));
-        m_groupsTable->item(1, i)->setTextAlignment(Qt::AlignCenter);
-    }
-    m_groupsTable->resizeColumnsToContents();
+    m_groupsTable->showGroups(groups, marked);
     m_groupsTable->show();
 }
 
@@ -331,9 +365,9 @@ void WorkingWindow::copyWorking()
                                 Dialogs::Icon::Information);
         return;
     }
-    const WorkingLines lines = workingLines(m_working, language, decimalPoint(), true);
+    const WorkingLines lines = markedLines(workingLines(m_working, language, decimalPoint(), true));
     QStringList parts{lines.heading};
-    if (!m_model->isEmpty())
+    if (!m_model->isEmpty() && !groupsOnly())
         parts << m_model->fullText();
     if (m_fractionModel && !m_fractionModel->isEmpty())
         parts << m_fractionModel->fullText();

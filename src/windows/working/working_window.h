@@ -2,6 +2,7 @@
 
 #include "windows/common/companion_window.h"
 #include "windows/common/working_offer.h"
+#include "windows/working/working_text.h"
 
 #include <QPointer>
 
@@ -10,11 +11,11 @@
 class QLabel;
 class QPushButton;
 class QTableView;
-class QTableWidget;
 class QVBoxLayout;
 
 namespace radixon {
 
+class GroupsTable;
 class WorkingModel;
 class WrappingLabel;
 
@@ -32,11 +33,15 @@ public:
     void load() override;
     // Shows `offer`'s working from now on and takes the keyboard; the first time, opens
     // beside its window.
-    void follow(WorkingOffer &offer);
+    void follow(WorkingOffer &offer) override;
 
 private:
     void createControls();
     void showOffer();
+    // The row or group of `table` that the offer marks, or -1.
+    int markedIn(WorkingStep::Table table) const;
+    bool groupsOnly() const;
+    WorkingLines markedLines(WorkingLines lines) const;
     QTableView *newTable(const char *name);
     QTableView *fractionTable();
     // Columns as wide as their widest text; returns the table's width.
@@ -55,8 +60,9 @@ private:
     void fitToContent(const ContentFit &fit);
     // The binary groups the working shows: for octal and hexadecimal from the main window.
     std::vector<BinaryGroup> groups() const;
-    void showGroups();
-    QTableWidget *groupsTable();
+    // `marked` is the group shown marked, or -1.
+    void showGroups(int marked);
+    GroupsTable *groupsTable();
     void copyWorking();
     void giveKeyboardBack();
 
@@ -78,8 +84,9 @@ private:
     WrappingLabel *m_readingLine = nullptr;
     WrappingLabel *m_notes = nullptr;
     QLabel *m_throughBinaryLabel = nullptr;
-    QTableWidget *m_groupsTable = nullptr;
+    GroupsTable *m_groupsTable = nullptr;
     QPushButton *m_copyButton = nullptr;
+    QPushButton *m_practiseButton = nullptr;
 };
 
 } // namespace radixon
