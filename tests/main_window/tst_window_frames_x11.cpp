@@ -231,8 +231,11 @@ private slots:
     // F3 in the main window: practice opens beside it with the keyboard. A wrong answer typed
     // brings the working beside practice while the keys stay there: Enter tries again, the
     // answer mended counts, and Enter gives the next exercise, the working gone with the last.
+    void practiseByKeyboard_data() { dragSnapsAndCarriesTheGluedWindow_data(); }
     void practiseByKeyboard()
     {
+        QFETCH(bool, systemFrames);
+        setSystemFrames(systemFrames);
         QVERIFY(openMainWindow());
         QVERIFY(placeAt(window.get(), m_start));
         QTRY_VERIFY_WITH_TIMEOUT(window->isActiveWindow(), xTimeout);

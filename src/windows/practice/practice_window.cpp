@@ -176,7 +176,7 @@ void PracticeWindow::follow(WorkingOffer &offer)
         choose(offer.exerciseChoice());
     }
     if (!std::exchange(m_placed, true)) {
-        const QSize outer = frameGeometry().size();
+        const QSize outer = size().grownBy(decorationMargins()); // not mapped yet
         const Rect beside =
             placeBeside(toRect(offer.window()->frameGeometry()), outer.width(), outer.height(),
                         toRect(offer.window()->screen()->availableGeometry()), outer.width());
