@@ -385,20 +385,20 @@ It comes without any warranty; you use it at your own risk.</source>
         <translation>Δεκαδικό κλάσμα σε δυαδικό</translation>
     </message>
     <message>
-        <source>Right! Enter gives the next exercise.</source>
-        <translation>Σωστά! Με το Enter έρχεται η επόμενη άσκηση.</translation>
+        <source>✓ Right! Enter gives the next exercise.</source>
+        <translation>✓ Σωστά! Με το Enter έρχεται η επόμενη άσκηση.</translation>
     </message>
     <message>
-        <source>Not right: digit %1 from the left is wrong.</source>
-        <translation>Δεν είναι σωστό: το %1ο ψηφίο από αριστερά είναι λάθος.</translation>
+        <source>✗ Not right: digit %1 from the left is wrong.</source>
+        <translation>✗ Δεν είναι σωστό: το %1ο ψηφίο από αριστερά είναι λάθος.</translation>
     </message>
     <message>
-        <source>Not right: digit %1 from the left is missing.</source>
-        <translation>Δεν είναι σωστό: λείπει το %1ο ψηφίο από αριστερά.</translation>
+        <source>✗ Not right: digit %1 from the left is missing.</source>
+        <translation>✗ Δεν είναι σωστό: λείπει το %1ο ψηφίο από αριστερά.</translation>
     </message>
     <message>
-        <source>Not right: the answer has too many digits, from digit %1 on.</source>
-        <translation>Δεν είναι σωστό: η απάντηση έχει περισσότερα ψηφία, από το %1ο και μετά.</translation>
+        <source>✗ Not right: the answer has too many digits, from digit %1 on.</source>
+        <translation>✗ Δεν είναι σωστό: η απάντηση έχει περισσότερα ψηφία, από το %1ο και μετά.</translation>
     </message>
     <message>
         <source>The working shows the step that gives it, marked.</source>

@@ -258,11 +258,11 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(practice->isActiveWindow() && field->hasFocus(), xTimeout);
         const auto *verdict = test::control<QLabel>(practice, practice::name::verdictLine);
         QVERIFY2(verdict->text().startsWith(
-                     u"Δεν είναι σωστό: η απάντηση έχει περισσότερα ψηφία, από το %1ο"_s.arg(
+                     u"✗ Δεν είναι σωστό: η απάντηση έχει περισσότερα ψηφία, από το %1ο"_s.arg(
                          right.size() + 1)),
                  qPrintable(verdict->text()));
         xdotool(u"key Return End BackSpace Return"_s);
-        QTRY_VERIFY_WITH_TIMEOUT(verdict->text().startsWith(u"Σωστά!"_s), xTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(verdict->text().startsWith(u"✓ Σωστά!"_s), xTimeout);
         QVERIFY(test::control<QLabel>(practice, practice::name::scoreLine)
                     ->text()
                     .startsWith(u"Σωστές: 1 από 2 · Στη σειρά: 1"_s));

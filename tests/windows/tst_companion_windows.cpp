@@ -331,17 +331,17 @@ private slots:
             QTest::newRow(name) << int(kind) << greek << QString::fromUtf8(answer) << button
                                 << QString::fromUtf8(verdict);
         };
-        row("right by Enter", K::DecimalToBinary, false, "right", false, "Right!");
+        row("right by Enter", K::DecimalToBinary, false, "right", false, "✓ Right!");
         row("right loosely written, by Check", K::DecimalToHexadecimal, true, "loose", true,
-            "Σωστά!");
+            "✓ Σωστά!");
         row("last digit wrong: a division row", K::DecimalToOctal, true, "-1", false,
-            "Δεν είναι σωστό: το %1ο ψηφίο από αριστερά είναι λάθος.");
+            "✗ Δεν είναι σωστό: το %1ο ψηφίο από αριστερά είναι λάθος.");
         row("first digit wrong: the sum", K::HexadecimalToDecimal, false, "0", true,
-            "Not right: digit 1 from the left is wrong. The working shows the sum");
+            "✗ Not right: digit 1 from the left is wrong. The working shows the sum");
         row("a group wrong", K::BinaryToHexadecimal, false, "0", false,
-            "Not right: digit 1 from the left is wrong. The working shows the step");
+            "✗ Not right: digit 1 from the left is wrong. The working shows the step");
         row("a fraction's digit wrong", K::FractionToBinary, false, "8", false,
-            "Not right: digit %1 ");
+            "✗ Not right: digit %1 ");
         row("a letter in binary", K::DecimalToBinary, false, "1z1", false,
             "“z” is not a digit in base 2. This does not count as an attempt.");
         row("nothing typed", K::OctalToBinary, true, "  ", true,

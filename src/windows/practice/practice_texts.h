@@ -58,13 +58,13 @@ inline constexpr KindTexts kinds[] = {
 static_assert(std::size(kinds) == exerciseKindCount);
 
 inline constexpr const char *right =
-    QT_TRANSLATE_NOOP("PracticeWindow", "Right! Enter gives the next exercise.");
+    QT_TRANSLATE_NOOP("PracticeWindow", "✓ Right! Enter gives the next exercise.");
 // %1 is the digit's place, counted from 1 at the left.
 inline constexpr const char *mistakes[] = {
-    QT_TRANSLATE_NOOP("PracticeWindow", "Not right: digit %1 from the left is wrong."),
-    QT_TRANSLATE_NOOP("PracticeWindow", "Not right: digit %1 from the left is missing."),
+    QT_TRANSLATE_NOOP("PracticeWindow", "✗ Not right: digit %1 from the left is wrong."),
+    QT_TRANSLATE_NOOP("PracticeWindow", "✗ Not right: digit %1 from the left is missing."),
     QT_TRANSLATE_NOOP("PracticeWindow",
-                      "Not right: the answer has too many digits, from digit %1 on."),
+                      "✗ Not right: the answer has too many digits, from digit %1 on."),
 };
 inline constexpr const char *markedStep =
     QT_TRANSLATE_NOOP("PracticeWindow", "The working shows the step that gives it, marked.");
