@@ -51,10 +51,10 @@ MainWindow::MainWindow(Dialogs &dialogs, Copy copy, const Language &language, QW
     arrangeTabOrder();
 
     setClientSize(this, {clientWidth, closedHeight + (copy == Copy::Second ? 1 : 0)});
-    // The language box is ticked for Greek; another language starts with it cleared.
+    // The language box is ticked for the language it ticks; English starts with it cleared.
     {
         const QSignalBlocker quiet(m_languageBox);
-        m_languageBox->setChecked(&language == &Language::greek());
+        m_languageBox->setChecked(&language == &Language::ticked());
     }
     applyLanguage();
 }

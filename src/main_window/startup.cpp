@@ -9,6 +9,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QScreen>
 
 #include <cmath>
@@ -41,6 +42,23 @@ constexpr const char *qtOptionsWithValue[] = {"platform",
                                               "qmljsdebugger"};
 constexpr const char *qtFlags[] = {"reverse", "testability", "nograb",
                                    "dograb",  "widgetcount", "sync"};
+
+// "el (Ελληνικά, the default), en (English), …": every language with a catalogue.
+QString carriedLanguages()
+{
+    QStringList named;
+    for (const QString &code : Language::carried()) {
+        const QLocale locale(code);
+        const QString name = locale.language() == QLocale::English // not "American English"
+                                 ? QLocale::languageToString(QLocale::English)
+                                 : locale.nativeLanguageName();
+        named << QStringLiteral("%1 (%2%3)")
+                     .arg(code, name.left(1).toUpper() + name.mid(1),
+                          code == QLatin1String("el") ? QStringLiteral(", the default")
+                                                      : QString());
+    }
+    return named.join(QStringLiteral(", "));
+}
 
 QCommandLineOption hidden(QCommandLineOption option)
 {
@@ -78,9 +96,9 @@ const Language &readCommandLine(int argc, char *argv[])
     parser.addOption(systemFramesOption);
     const QCommandLineOption languageOption(
         QStringLiteral("language"),
-        QStringLiteral("Start in the language of that code: el (Greek, the default), en, or "
-                       "another whose catalogue Radixon carries. The language box then "
-                       "switches between Greek and English."),
+        QStringLiteral("Start in the language of that code: %1. The language box then "
+                       "switches between that language (Greek when it is English) and English.")
+            .arg(carriedLanguages()),
         QStringLiteral("code"));
     parser.addOption(languageOption);
     for (const char *name : qtOptionsWithValue)
@@ -90,11 +108,12 @@ const Language &readCommandLine(int argc, char *argv[])
         parser.addOption(hidden(QCommandLineOption(QLatin1String(name))));
     parser.process(app);
     setSystemFrames(parser.isSet(systemFramesOption));
-    if (!parser.isSet(languageOption))
-        return Language::greek();
-    const QString code = parser.value(languageOption);
-    if (const Language *language = Language::find(code))
+    const QString code =
+        parser.isSet(languageOption) ? parser.value(languageOption) : QStringLiteral("el");
+    if (const Language *language = Language::find(code)) {
+        Language::setStartLanguage(*language);
         return *language;
+    }
     std::fprintf(stderr, "%s: No catalogue for the language '%s'.\n",
                  qPrintable(QCoreApplication::applicationName()), qPrintable(code));
     std::exit(EXIT_FAILURE);

@@ -97,7 +97,11 @@ class TestMainWindow : public QObject, protected test::MainWindowSession {
 private slots:
     void initTestCase() { test::prepareApplication(); }
     void init() { QVERIFY(openMainWindow()); }
-    void cleanup() { QVERIFY(closeMainWindow()); }
+    void cleanup()
+    {
+        Language::setStartLanguage(Language::greek());
+        QVERIFY(closeMainWindow());
+    }
 
     // Only figures can be typed; a paste is kept as it is, its preview blank if invalid.
     void entryKeepsDigitsOnly()
@@ -337,6 +341,7 @@ private slots:
     {
         const Language *test = Language::find(QStringLiteral("xx"));
         QVERIFY(test);
+        Language::setStartLanguage(*test);
         window = std::make_unique<MainWindow>(*dialogs, MainWindow::Copy::First, *test);
         window->show();
         box(main_window::name::optionsBox)->setChecked(true);
@@ -364,6 +369,10 @@ private slots:
                  QStringLiteral("xx:Calculate")); // tool tips are not left out
         QCOMPARE(untranslated,
                  QStringList{QStringLiteral("webAddressLink: https://radixon.example.org")});
+        for (const char *title : {"Radixon By Zendor", "xx:Radixon By Zendor"}) {
+            test::clickBox(window.get(), main_window::name::languageBox); // English, and back
+            QCOMPARE(window->windowTitle(), QLatin1String(title));
+        }
     }
 
     void aboutOpensOnAClickOnThePicture_data()
@@ -678,6 +687,62 @@ private slots:
         test::clickBox(asker, "languageBox"); // it follows the window that asked
         QCOMPARE(practice->windowTitle(), u"RX Practice:"_s);
         QVERIFY2(question->text().startsWith(u"Write "_s), qPrintable(question->text()));
+    }
+
+    // A field's menu, drawn by Qt, speaks the language of the window it opens in, also where
+    // that window's own box differs from the main window's.
+    void fieldMenusInTheWindowsLanguage_data()
+    {
+        QTest::addColumn<QByteArray>("opener"); // the box of the window; the main one: none
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<bool>("english"); // the window's own language box cleared
+        QTest::addColumn<QString>("entries");
+        const QByteArray number = main_window::name::numberField;
+        QTest::newRow("main window in Greek")
+            << QByteArray() << number << false << u"&Αναίρεση|Ε&πανάληψη|Απο&κοπή"_s;
+        QTest::newRow("main window in English") << QByteArray() << number << true << u"&Undo"_s;
+        QTest::newRow("to decimal in English beside the Greek main window")
+            << QByteArray(main_window::name::toDecimalBox) << number << true << u"Cu&t|&Paste"_s;
+        QTest::newRow("other base's result, with the program's own entries")
+            << QByteArray(main_window::name::otherBaseBox) << QByteArray("resultField") << false
+            << u"Αντι&γραφή|Επιλογή όλων|Εμφάνιση Βημάτων|Εξάσκηση"_s;
+        QTest::newRow("practice's base, a spin box")
+            << QByteArray("practice") << QByteArray(practice::name::baseField) << false
+            << u"&Αύξηση|&Μείωση"_s;
+    }
+    void fieldMenusInTheWindowsLanguage()
+    {
+        QFETCH(QByteArray, opener);
+        QFETCH(QByteArray, field);
+        QWidget *shown = window.get();
+        if (opener == "practice") {
+            QTest::keyClick(this->field(main_window::name::numberField), Qt::Key_F3);
+            QTRY_VERIFY((shown = openWindow(practice::name::window)) && !isEffectRunning(shown));
+            test::control<QComboBox>(shown, practice::name::kindList)
+                ->setCurrentIndex(int(ExerciseKind::DecimalToBase)); // the base field in use
+        } else if (!opener.isEmpty()) {
+            box(opener.constData())->setChecked(true);
+            QTRY_VERIFY((shown = test::companionWindows().value(0)) && !isEffectRunning(shown));
+        }
+        QFETCH(bool, english);
+        if (english)
+            test::clickBox(shown, "languageBox");
+        QWidget *target = test::control<QWidget>(shown, field.constData());
+        QStringList shownEntries;
+        QTimer::singleShot(0, this, [&shownEntries] { // a spin box's menu has a loop of its own
+            if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+                for (const QAction *action : menu->actions())
+                    shownEntries << action->text().section(u'\t', 0, 0);
+                menu->close();
+            }
+        });
+        const QPoint at(5, 5);
+        QContextMenuEvent click(QContextMenuEvent::Keyboard, at, target->mapToGlobal(at));
+        QApplication::sendEvent(target, &click);
+        QTRY_VERIFY(!shownEntries.isEmpty());
+        QFETCH(QString, entries);
+        for (const QString &entry : entries.split(u'|'))
+            QVERIFY2(shownEntries.contains(entry), qPrintable(shownEntries.join(u'|')));
     }
 
     // No room on the asker's right: the working opens on its left, on top with the main window;

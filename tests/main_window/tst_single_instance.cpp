@@ -70,6 +70,12 @@ private slots:
         QTest::addColumn<QString>("printed"); // on stdout, or on stderr for a failure
         QTest::newRow("help") << "--help" << 0
                               << "  --language <code>  Start in the language of that code";
+        // Every catalogue in the folder is built in, with no list to edit.
+        for (const QString &file :
+             QDir(QStringLiteral(RADIXON_TRANSLATIONS), QStringLiteral("radixon_*.ts")).entryList())
+            QTest::addRow("help names %s", qPrintable(file))
+                << "--help" << 0
+                << file.section(u'_', 1).section(u'.', 0, 0) + QStringLiteral(" (");
         QTest::newRow("a Qt option before the version")
             << "-platform xcb --version" << 0 << "radixon " RADIXON_VERSION "\n";
         QTest::newRow("a wrong option")
@@ -105,7 +111,9 @@ private slots:
         QCOMPARE(radixon.exitCode(), exitCode);
         const QByteArray output =
             exitCode == 0 ? radixon.readAllStandardOutput() : radixon.readAllStandardError();
-        QVERIFY2(QString::fromLocal8Bit(output).contains(printed), output.constData());
+        // Help wraps its lines where it likes.
+        QVERIFY2(QString::fromLocal8Bit(output).simplified().contains(printed.simplified()),
+                 output.constData());
     }
 
     // On Wayland with XWayland the program asks for X11, unless a platform was chosen.

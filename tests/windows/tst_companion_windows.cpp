@@ -21,6 +21,8 @@
 #include "windows/working/working_window.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -30,6 +32,7 @@
 #include <QTemporaryDir>
 #include <QTimeLine>
 #include <QTimer>
+#include <QTreeView>
 #include <QUrl>
 
 #include <sys/resource.h>
@@ -131,27 +134,63 @@ private slots:
         std::signal(SIGXFSZ, SIG_IGN); // a write past a file size limit just fails
     }
 
-    // The real message boxes show what they are given and bring back the user's answer.
-    void messageBoxesAskTheUser()
+    // The real dialogs show what they are given, with Qt's own texts in the language of
+    // the window that opens them (the start's without one), and bring back the answer.
+    void dialogsAskTheUser_data()
     {
-        for (const auto answer : {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::No}) {
-            QString shown;
-            const QObject untilTheEnd; // a box that never came must not be looked for later
-            QTimer::singleShot(0, &untilTheEnd, [&shown, answer] {
-                if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                    shown = box->text() + QString::number(box->icon());
-                    box->button(answer)->click();
-                }
-            });
-            QtDialogs dialogs;
-            if (answer == QMessageBox::Ok)
-                dialogs.inform(nullptr, {}, QStringLiteral("Saved"), Dialogs::Icon::Information);
-            else
-                QCOMPARE(dialogs.askYesNo(nullptr, {}, QStringLiteral("Again?")),
-                         answer == QMessageBox::Yes);
-            QCOMPARE(shown, QLatin1String(answer == QMessageBox::Ok ? "Saved1" : "Again?0"));
-        }
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("language"); // of the window that opens it; empty: none
+        QTest::addColumn<QString>("shown");    // text, icon and buttons; the dialog's labels
+        QTest::newRow("message in Greek") << int(QMessageBox::Ok) << u"el"_s << u"Saved1 OK"_s;
+        QTest::newRow("Yes in English")
+            << int(QMessageBox::Yes) << u"en"_s << u"Again?0 &Yes &No"_s;
+        QTest::newRow("No in Greek") << int(QMessageBox::No) << u"el"_s << u"Again?0 &Ναι Ό&χι"_s;
+        QTest::newRow("before any window: the start's")
+            << int(QMessageBox::Yes) << QString() << u"Again?0 &Ναι Ό&χι"_s;
+        QTest::newRow("save in Greek")
+            << int(QMessageBox::Cancel) << u"el"_s << u"Ό&νομα αρχείου: &Αποθήκευση Άκυρο Όνομα"_s;
+        QTest::newRow("save in English")
+            << int(QMessageBox::Cancel) << u"en"_s << u"File &name: &Save Cancel Name"_s;
     }
+    void dialogsAskTheUser()
+    {
+        QFETCH(int, answer);
+        QFETCH(QString, language);
+        QString shown;
+        const QObject untilTheEnd; // a dialog that never came must not be looked for later
+        QTimer::singleShot(0, &untilTheEnd, [&shown, answer] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
+                shown = box->text() + QString::number(box->icon());
+                for (QAbstractButton *button : box->buttons())
+                    shown += u' ' + button->text();
+                box->button(QMessageBox::StandardButton(answer))->click();
+            } else if (auto *files = qobject_cast<QFileDialog *>(dialog)) {
+                const auto *buttons = files->findChild<QDialogButtonBox *>();
+                shown = files->findChild<QLabel *>(u"fileNameLabel"_s)->text() + u' '
+                        + buttons->button(QDialogButtonBox::Save)->text() + u' '
+                        + buttons->button(QDialogButtonBox::Cancel)->text() + u' '
+                        + files->findChild<QTreeView *>()
+                              ->model()
+                              ->headerData(0, Qt::Horizontal)
+                              .toString();
+                files->reject();
+            }
+        });
+        QWidget opener;
+        if (!language.isEmpty())
+            applyTexts(&opener, "", nullptr, 0, *Language::find(language));
+        QWidget *parent = language.isEmpty() ? nullptr : &opener;
+        QtDialogs dialogs;
+        if (answer == QMessageBox::Ok)
+            dialogs.inform(parent, {}, u"Saved"_s, Dialogs::Icon::Information);
+        else if (answer == QMessageBox::Cancel)
+            QCOMPARE(dialogs.saveFileName(parent, {}, {}, {}), std::nullopt);
+        else
+            QCOMPARE(dialogs.askYesNo(parent, {}, u"Again?"_s), answer == QMessageBox::Yes);
+        QTEST(shown, "shown");
+    }
+
     void init() { host = std::make_unique<test::FakeHost>(); }
     void cleanup()
     {

@@ -1,5 +1,7 @@
 #include "windows/common/appearance.h"
 
+#include "windows/common/qt_texts.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
@@ -122,6 +124,7 @@ void applyAppearance(QApplication &app)
     QFont font = QApplication::font();
     font.setPixelSize(10);
     QApplication::setFont(font);
+    app.installEventFilter(new WindowLanguageMenus(&app));
 }
 
 } // namespace radixon

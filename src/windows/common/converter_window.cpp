@@ -75,12 +75,12 @@ void ConverterWindow::beginLoad(QPoint topLeft)
 void ConverterWindow::followMainWindow()
 {
     const Language &language = m_host.language();
-    if (&language == &Language::greek()) {
+    if (&language == &Language::ticked()) {
         m_languageBox->setChecked(true);
         if (m_host.alwaysOnTop())
             m_onTopBox->setChecked(true);
     } else if (&language != &Language::english()) {
-        setLanguage(language); // the box stays cleared: it ticks Greek only
+        setLanguage(language); // the box stays cleared: it ticks the start language only
     }
 }
 

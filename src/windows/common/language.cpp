@@ -1,14 +1,30 @@
 #include "windows/common/language.h"
 
+#include <QDir>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 #include <map>
 
 namespace radixon {
 
+namespace {
+
+const Language *startLanguage = nullptr;
+
+} // namespace
+
 Language::Language(QString code, std::unique_ptr<QTranslator> catalogue)
     : m_code(std::move(code)), m_catalogue(std::move(catalogue))
-{}
+{
+    if (!m_catalogue)
+        return;
+    m_qtCatalogue = std::make_unique<QTranslator>();
+    const QString name = QStringLiteral("qtbase_") + m_code;
+    if (!m_qtCatalogue->load(name, QStringLiteral(":/i18n"))
+        && !m_qtCatalogue->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        m_qtCatalogue.reset();
+}
 
 Language::~Language() = default;
 
@@ -30,6 +46,22 @@ const Language *Language::find(const QString &code)
     return (found[code] = std::unique_ptr<Language>(new Language(code, std::move(catalogue))))
         .get();
 }
+
+QStringList Language::carried()
+{
+    QStringList codes{QStringLiteral("en")};
+    for (const QString &file :
+         QDir(QStringLiteral(":/i18n"), QStringLiteral("radixon_*.qm")).entryList())
+        codes << file.section(u'_', 1).section(u'.', 0, 0);
+    return codes;
+}
+
+const Language &Language::ticked()
+{
+    return !startLanguage || startLanguage == &english() ? greek() : *startLanguage;
+}
+
+void Language::setStartLanguage(const Language &language) { startLanguage = &language; }
 
 QString Language::text(const char *context, const char *source) const
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -19,6 +20,12 @@ public:
     // The language of that code ("el"), or nullptr when the program has no catalogue
     // for it. A language, once found, lasts as long as the program.
     static const Language *find(const QString &code);
+    // The codes of every language the program carries, English first.
+    static QStringList carried();
+    // The language the language boxes tick: the one the program started in, or Greek
+    // when that is English. Set once, at the start.
+    static const Language &ticked();
+    static void setStartLanguage(const Language &language);
 
     ~Language();
     Language(const Language &) = delete;
@@ -28,12 +35,16 @@ public:
     // The source text in this language: its translation in the window's context, or
     // the source itself where the catalogue has none.
     QString text(const char *context, const char *source) const;
+    // The catalogue of Qt's own texts (menus, standard buttons, the file dialog): the one
+    // the program carries, else the system's; none for English or where there is none.
+    QTranslator *qtCatalogue() const { return m_qtCatalogue.get(); }
 
 private:
     Language(QString code, std::unique_ptr<QTranslator> catalogue);
 
     QString m_code;
     std::unique_ptr<QTranslator> m_catalogue; // none for English
+    std::unique_ptr<QTranslator> m_qtCatalogue;
 };
 
 } // namespace radixon

@@ -11,6 +11,9 @@ namespace radixon {
 
 namespace {
 
+// Where a window keeps the code of its language, for the texts Qt draws in it.
+constexpr char languageProperty[] = "radixonLanguage";
+
 constexpr const char *closeButtonName = QT_TRANSLATE_NOOP("TitleBar", "Close");
 constexpr const char *minimizeButtonName = QT_TRANSLATE_NOOP("TitleBar", "Minimize");
 
@@ -62,9 +65,17 @@ void widenToFitCaption(QWidget *control)
 
 } // namespace
 
+const Language &languageOf(const QWidget *widget)
+{
+    const QVariant code = widget ? widget->window()->property(languageProperty) : QVariant();
+    const Language *language = code.isValid() ? Language::find(code.toString()) : nullptr;
+    return language ? *language : Language::ticked();
+}
+
 QStringList applyTexts(QWidget *window, const char *context, const TextRow *rows, int count,
                        const Language &language)
 {
+    window->window()->setProperty(languageProperty, language.code());
     QStringList missing;
     for (int i = 0; i < count; ++i) {
         const TextRow &row = rows[i];

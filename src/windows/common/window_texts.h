@@ -9,11 +9,15 @@ class QWidget;
 
 namespace radixon {
 
-// Every window's language box: ticked is Greek, cleared is English.
+// Every window's language box: ticked is the language the program started in (Greek
+// unless another was asked for), cleared is English.
 inline const Language &languageOfBox(bool ticked)
 {
-    return ticked ? Language::greek() : Language::english();
+    return ticked ? Language::ticked() : Language::english();
 }
+
+// The language `widget`'s window last wrote its texts in; the ticked one before it has.
+const Language &languageOf(const QWidget *widget);
 
 // Which property of a control a table row sets.
 enum class TextRole { Title, Caption, ToolTip, AccessibleName };
