@@ -152,10 +152,8 @@ private slots:
                                 << QByteArray(expected);
         };
         const Kind whole = Kind::DecimalToBinary, fraction = Kind::FractionToBinary;
-        add("nothing", whole, "101", "", "Empty");
         add("blanks", whole, "101", " \t ", "Empty");
         add("a point alone", fraction, "0.1", ".", "Empty");
-        add("a letter in octal", Kind::DecimalToOctal, "17", "12a", "NotADigit a");
         add("2 in binary", whole, "10", "2", "NotADigit 2");
         add("G in hexadecimal", Kind::DecimalToHexadecimal, "1F", "1G", "NotADigit G");
         add("a sign", whole, "101", "-101", "NotADigit -");

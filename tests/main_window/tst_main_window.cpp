@@ -49,6 +49,28 @@ const std::vector<CompanionEntry> boxed = [] {
     return withBox;
 }();
 
+// The entries of the menu a right click opens on `field`, where the entry named `chosen`,
+// if any, is then chosen.
+QStringList menuOf(QWidget *field, const char *chosen = nullptr)
+{
+    QStringList entries;
+    QTimer::singleShot(0, field, [&entries, chosen] { // a spin box's menu has a loop of its own
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            for (QAction *action : menu->actions()) {
+                entries << action->text().section(u'\t', 0, 0);
+                if (chosen && action->objectName() == QLatin1String(chosen))
+                    action->trigger();
+            }
+            menu->close();
+        }
+    });
+    const QPoint at(5, 5);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, field->mapToGlobal(at));
+    QApplication::sendEvent(field, &click);
+    (void)QTest::qWaitFor([&entries] { return !entries.isEmpty(); });
+    return entries;
+}
+
 // Whether every cell on the working's first page and its reading line show whole,
 // neither elided nor running past their edge.
 bool showsWhole(const QWidget *working)
@@ -94,6 +116,29 @@ class TestMainWindow : public QObject, protected test::MainWindowSession {
     {
         return test::control(window.get(), main_window::name::aboutPicture);
     }
+    // The window a box opens (the main window for none), with the system or base chosen.
+    QWidget *asking(const QByteArray &box, const QString &system = {})
+    {
+        QWidget *asker = window.get();
+        if (!box.isEmpty()) {
+            this->box(box.constData())->setChecked(true);
+            (void)QTest::qWaitFor([&asker] {
+                return (asker = test::companionWindows().value(0)) && !isEffectRunning(asker);
+            });
+        }
+        if (!system.isEmpty())
+            choose(asker, system);
+        return asker;
+    }
+    // Picks a system from the window's list, or types its base.
+    static void choose(QWidget *asker, const QString &system)
+    {
+        if (auto *systems = asker->findChild<QComboBox *>(QStringLiteral("systemList")))
+            systems->setCurrentIndex(system.toInt());
+        else
+            test::control<QLineEdit>(asker, "baseField")->setText(system);
+    }
+
 private slots:
     void initTestCase() { test::prepareApplication(); }
     void init() { QVERIFY(openMainWindow()); }
@@ -186,6 +231,10 @@ private slots:
                                              "otherBaseBox toDecimalBox showAllBox resultField "
                                              "previewField numberField")
                              .split(u' '));
+        test::clickBox(window.get(), main_window::name::onTopBox); // the lists take it on
+        box(main_window::name::listsBox)->setChecked(true);
+        QTRY_VERIFY(openWindow(lists::name::window));
+        QVERIFY(isAlwaysOnTop(openWindow(lists::name::window)));
     }
 
     // The language box refills the systems, keeps the number and its result (texts: pictures).
@@ -536,23 +585,13 @@ private slots:
         QFETCH(bool, byMenu);
         QFETCH(QString, copied);
         box(main_window::name::languageBox)->setChecked(false);
-        QWidget *asker = window.get();
-        if (!opener.isEmpty()) {
-            box(opener.constData())->setChecked(true);
-            QTRY_VERIFY((asker = test::companionWindows().value(0)) && !isEffectRunning(asker));
-        }
+        QWidget *asker = asking(opener);
         auto *numberField = test::control<QLineEdit>(asker, "numberField");
         auto *resultField = test::control<QLineEdit>(asker, "resultField");
         const auto ask = [&] {
             if (!byMenu)
                 return QTest::keyClick(numberField, Qt::Key_F2);
-            const QPoint at(5, 5);
-            QContextMenuEvent click(QContextMenuEvent::Mouse, at, resultField->mapToGlobal(at));
-            QApplication::sendEvent(resultField, &click);
-            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-            QVERIFY(menu);
-            menu->findChild<QAction *>(QStringLiteral("showWorkingAction"))->trigger();
-            menu->close();
+            QVERIFY(!menuOf(resultField, "showWorkingAction").isEmpty());
         };
         if (byMenu && opener.isEmpty()) // just room for the working on the right
             window->move(window->screen()->availableGeometry().right() - 561 - window->width(), 0);
@@ -571,10 +610,7 @@ private slots:
         QVERIFY(window->dock().isRegistered(working));
         QCOMPARE(window->dock().isGlued(working), asker == window.get());
 
-        if (auto *systems = asker->findChild<QComboBox *>(QStringLiteral("systemList")))
-            systems->setCurrentIndex(first.toInt());
-        else
-            test::control<QLineEdit>(asker, "baseField")->setText(first);
+        choose(asker, first);
         numberField->setText(number);
         QTest::keyClick(numberField, Qt::Key_Return);
         ask(); // again: the same window, where it was
@@ -640,28 +676,13 @@ private slots:
         QFETCH(QByteArray, opener);
         QFETCH(QString, system);
         QFETCH(int, how);
-        QWidget *asker = window.get();
-        if (!opener.isEmpty()) {
-            box(opener.constData())->setChecked(true);
-            QTRY_VERIFY((asker = test::companionWindows().value(0)) && !isEffectRunning(asker));
-        }
-        if (auto *systems = asker->findChild<QComboBox *>(QStringLiteral("systemList")))
-            systems->setCurrentIndex(system.toInt());
-        else
-            test::control<QLineEdit>(asker, "baseField")->setText(system);
+        QWidget *asker = asking(opener, system);
         auto *numberField = test::control<QLineEdit>(asker, "numberField");
         auto *resultField = test::control<QLineEdit>(asker, "resultField");
         if (how == 0) {
             QTest::keyClick(numberField, Qt::Key_F3);
         } else if (how == 1) {
-            const QPoint at(5, 5);
-            QContextMenuEvent click(QContextMenuEvent::Mouse, at, resultField->mapToGlobal(at));
-            QApplication::sendEvent(resultField, &click);
-            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-            QVERIFY(menu);
-            QCOMPARE(menu->findChild<QAction *>(u"practiseAction"_s)->text(), u"Εξάσκηση"_s);
-            menu->findChild<QAction *>(u"practiseAction"_s)->trigger();
-            menu->close();
+            QVERIFY(menuOf(resultField, "practiseAction").contains(u"Εξάσκηση"_s));
         } else {
             QTest::keyClick(numberField, Qt::Key_F2);
             QWidget *working = nullptr;
@@ -673,20 +694,20 @@ private slots:
         QTRY_VERIFY((practice = openWindow(practice::name::window)) && !isEffectRunning(practice));
         QFETCH(int, kind);
         QFETCH(int, base);
+        const auto *baseField = test::control<QSpinBox>(practice, practice::name::baseField);
         QCOMPARE(test::control<QComboBox>(practice, practice::name::kindList)->currentIndex(),
                  kind);
-        QCOMPARE(test::control<QSpinBox>(practice, practice::name::baseField)->value(), base);
-        QCOMPARE(test::control<QSpinBox>(practice, practice::name::baseField)->isEnabled(),
-                 kind == int(ExerciseKind::DecimalToBase));
-        QVERIFY(test::control(practice, practice::name::answerField)->hasFocus());
-        QVERIFY(window->dock().isRegistered(practice));
-        QVERIFY(!practice->frameGeometry().intersects(asker->frameGeometry()));
-        QVERIFY(asker->screen()->availableGeometry().contains(practice->frameGeometry()));
-        auto *question = test::control<QLabel>(practice, practice::name::questionLine);
-        QVERIFY2(question->text().startsWith(u"Γράψε το "_s), qPrintable(question->text()));
+        QVERIFY(baseField->value() == base
+                && baseField->isEnabled() == (kind == int(ExerciseKind::DecimalToBase)));
+        QVERIFY(test::control(practice, practice::name::answerField)->hasFocus()
+                && window->dock().isRegistered(practice));
+        QVERIFY(!practice->frameGeometry().intersects(asker->frameGeometry())
+                && asker->screen()->availableGeometry().contains(practice->frameGeometry()));
+        const auto *question = test::control<QLabel>(practice, practice::name::questionLine);
+        QVERIFY(question->text().startsWith(u"Γράψε το "_s));
         test::clickBox(asker, "languageBox"); // it follows the window that asked
-        QCOMPARE(practice->windowTitle(), u"RX Practice:"_s);
-        QVERIFY2(question->text().startsWith(u"Write "_s), qPrintable(question->text()));
+        QVERIFY(practice->windowTitle() == u"RX Practice:"_s
+                && question->text().startsWith(u"Write "_s));
     }
 
     // A field's menu, drawn by Qt, speaks the language of the window it opens in, also where
@@ -714,32 +735,17 @@ private slots:
     {
         QFETCH(QByteArray, opener);
         QFETCH(QByteArray, field);
-        QWidget *shown = window.get();
+        QWidget *shown = asking(opener == "practice" ? QByteArray() : opener);
         if (opener == "practice") {
             QTest::keyClick(this->field(main_window::name::numberField), Qt::Key_F3);
             QTRY_VERIFY((shown = openWindow(practice::name::window)) && !isEffectRunning(shown));
             test::control<QComboBox>(shown, practice::name::kindList)
                 ->setCurrentIndex(int(ExerciseKind::DecimalToBase)); // the base field in use
-        } else if (!opener.isEmpty()) {
-            box(opener.constData())->setChecked(true);
-            QTRY_VERIFY((shown = test::companionWindows().value(0)) && !isEffectRunning(shown));
         }
         QFETCH(bool, english);
         if (english)
             test::clickBox(shown, "languageBox");
-        QWidget *target = test::control<QWidget>(shown, field.constData());
-        QStringList shownEntries;
-        QTimer::singleShot(0, this, [&shownEntries] { // a spin box's menu has a loop of its own
-            if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
-                for (const QAction *action : menu->actions())
-                    shownEntries << action->text().section(u'\t', 0, 0);
-                menu->close();
-            }
-        });
-        const QPoint at(5, 5);
-        QContextMenuEvent click(QContextMenuEvent::Keyboard, at, target->mapToGlobal(at));
-        QApplication::sendEvent(target, &click);
-        QTRY_VERIFY(!shownEntries.isEmpty());
+        const QStringList shownEntries = menuOf(test::control<QWidget>(shown, field.constData()));
         QFETCH(QString, entries);
         for (const QString &entry : entries.split(u'|'))
             QVERIFY2(shownEntries.contains(entry), qPrintable(shownEntries.join(u'|')));

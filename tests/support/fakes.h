@@ -65,7 +65,6 @@ public:
     QStringList unloading;           // the window of every companionUnloading call, in order
     QStringList appendedLines;       // every line sent to the temporary list, in order
     QList<QWidget *> workingAskedBy; // the window of every showWorking call
-    QList<QWidget *> practiceAskedBy;
     QPointer<WorkingOffer> lastWorkingShown;
 
     FakeHost()
@@ -91,7 +90,7 @@ public:
         workingAskedBy << offer.window();
         lastWorkingShown = &offer;
     }
-    void showPractice(WorkingOffer &offer) override { practiceAskedBy << offer.window(); }
+    void showPractice(WorkingOffer &) override {}
 };
 
 } // namespace radixon::test

@@ -393,13 +393,10 @@ private slots:
         QFETCH(QString, answer);
         QFETCH(bool, byButton);
         QFETCH(QString, verdict);
-        const auto source = [] {
-            return [random = std::make_shared<std::mt19937_64>(7)](std::uint64_t bound) {
-                return (*random)() % bound;
-            };
+        const auto source = [random = std::make_shared<std::mt19937_64>(7)](std::uint64_t n) {
+            return (*random)() % n;
         };
-        const RandomSource replay = source();
-        const Exercise exercise = drawExercise(ExerciseKind(kind), 5, 1, replay);
+        const Exercise exercise = drawExercise(ExerciseKind(kind), 5, 1, source);
         host->greekFlag = greek;
         auto *practice = new PracticeWindow(*host);
         window = practice;
@@ -412,7 +409,9 @@ private slots:
             return WorkingOffer::ExerciseChoice{ExerciseKind(kind), 5};
         });
         practice->follow(offer);
-        practice->setRandomSource(source()); // a run of its own, as the replay
+        practice->setRandomSource([random = std::mt19937_64(7)](std::uint64_t n) mutable {
+            return random() % n; // a run of its own, the same as above
+        });
         auto *field = test::control<QLineEdit>(window, practice::name::answerField);
         const auto enter = [&](const QString &text, const char *button) {
             field->setText(text);
@@ -432,8 +431,8 @@ private slots:
             typed = u" 00"_s + right.left(1).toLower() + u' ' + right.mid(1).toLower();
         else if (place) // the digit at that place, the last from the end, made another
             typed = QString(right).replace(at, 1, right[at] == u'1' ? u'0' : u'1');
-        const QString question =
-            test::control<QLabel>(window, practice::name::questionLine)->text();
+        const auto *questionLine = test::control<QLabel>(window, practice::name::questionLine);
+        const QString question = questionLine->text();
         QVERIFY(question.contains(QString::fromStdString(exercise.question)));
         enter(typed, practice::name::checkButton);
         auto *verdictLine = test::control<QLabel>(window, practice::name::verdictLine);
@@ -451,10 +450,8 @@ private slots:
             const std::optional<WorkingStep> marked = host->lastWorkingShown->markedStep();
             QVERIFY(marked && marked->table == stepOfDigit(exercise, digit).table
                     && marked->index == stepOfDigit(exercise, digit).index);
-            QVERIFY(resultOf(host->lastWorkingShown->working()).size() > 0
-                    || marked->table == WorkingStep::Table::Groups);
             enter(typed, practice::name::tryAgainButton); // tries again: the exercise stays
-            QCOMPARE(test::control<QLabel>(window, practice::name::questionLine)->text(), question);
+            QCOMPARE(questionLine->text(), question);
             QVERIFY(verdictLine->text().isEmpty() && !field->isReadOnly());
             QSignalSpy withdrawn(host->lastWorkingShown.data(), &WorkingOffer::withdrawn);
             QTest::mouseClick(test::control<QPushButton>(window, practice::name::nextButton),
@@ -463,8 +460,7 @@ private slots:
         } else if (counted) { // Enter moves on, to another exercise
             QTest::keyClick(field, Qt::Key_Return);
             QVERIFY(field->text().isEmpty() && verdictLine->text().isEmpty());
-            QVERIFY(test::control<QLabel>(window, practice::name::questionLine)->text()
-                    != question);
+            QVERIFY(questionLine->text() != question);
         } else { // still this exercise, to be answered
             QVERIFY(test::control<QPushButton>(window, practice::name::checkButton)->isEnabled());
         }
