@@ -751,12 +751,13 @@ private slots:
             QVERIFY2(shownEntries.contains(entry), qPrintable(shownEntries.join(u'|')));
     }
 
-    // No room on the asker's right: the working opens on its left, on top with the main window;
-    // the longest input shows weights as powers, long terms in brief, and is too long to copy.
+    // Too little room on the asker's right: the working opens on its left, narrowed to the room
+    // there, on top with the main window; the longest input shows weights as powers, long terms
+    // in brief, and is too long to copy.
     void workingOfTheLongestInput()
     {
         const QRect area = window->screen()->availableGeometry();
-        window->move(area.right() - window->frameGeometry().width() + 1, area.top() + 40);
+        window->move(area.left() + 360, area.top() + 40);
         box(main_window::name::toDecimalBox)->setChecked(true);
         QWidget *toDecimal = nullptr;
         QTRY_VERIFY((toDecimal = openWindow(to_decimal::name::window))
@@ -779,6 +780,7 @@ private slots:
         QVERIFY(!isAlwaysOnTop(working));
         QCOMPARE(working->frameGeometry().topRight(),
                  window->frameGeometry().topLeft() - QPoint(1, 0));
+        QCOMPARE(working->frameGeometry().left(), area.left());
         for (const int system : {1, 2}) { // 32 octal groups, 24 hexadecimal: both rows in view
             test::control<QComboBox>(window.get(), main_window::name::systemList)
                 ->setCurrentIndex(system);
