@@ -160,7 +160,6 @@ private slots:
         add("a Greek letter whole", whole, "101", "1ά0", "NotADigit ά");
         add("a space at the point", fraction, "1.1", "1 .1", "SpaceInsideGroup");
         add("two points", fraction, "1.1", "1..1", "TwoPoints");
-        add("a point and a comma", fraction, "1.1", "1.1,1", "TwoPoints");
         add("a point in a whole number", whole, "101", "10.1", "PointInWhole");
         add("45: the last row", whole, "101101", "0", "WrongDigit 0 Division 5");
         add("45: past the last digit", whole, "101101", "1011011", "ExtraDigit 6 Division 0");

@@ -71,11 +71,10 @@ private slots:
         QTest::newRow("help") << "--help" << 0
                               << "  --language <code>  Start in the language of that code";
         // Every catalogue in the folder is built in, with no list to edit.
-        for (const QString &file :
-             QDir(QStringLiteral(RADIXON_TRANSLATIONS), QStringLiteral("radixon_*.ts")).entryList())
+        const QDir catalogues(QStringLiteral(RADIXON_TRANSLATIONS), QStringLiteral("radixon_*.ts"));
+        for (const QString &file : catalogues.entryList())
             QTest::addRow("help names %s", qPrintable(file))
-                << "--help" << 0
-                << file.section(u'_', 1).section(u'.', 0, 0) + QStringLiteral(" (");
+                << "--help" << 0 << file.mid(8).chopped(3) + QStringLiteral(" (");
         QTest::newRow("a Qt option before the version")
             << "-platform xcb --version" << 0 << "radixon " RADIXON_VERSION "\n";
         QTest::newRow("a wrong option")
