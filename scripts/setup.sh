@@ -12,17 +12,7 @@ if [[ "${1:-}" == "--with-tests" ]]; then
     packages+=(xvfb openbox x11-utils xdotool desktop-file-utils appstream dpkg-dev clang-format git)
 fi
 
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-    sudo=""
-    [[ $(id -u) -ne 0 ]] && sudo="sudo"
-    echo "Installing: ${missing[*]}"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+"$root/scripts/install-missing.sh" "${packages[@]}"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${RADIXON_BUILD_TYPE:-RelWithDebInfo}" \
     -DRADIXON_SANITIZE="${RADIXON_SANITIZE:-OFF}" >/dev/null
