@@ -22,16 +22,18 @@ std::uint64_t drawBelow(const RandomSource &random, std::uint64_t bound)
     return random(bound) % bound;
 }
 
-// whole + numerator/2^places, written as a decimal: numerator·5^places over 10^places
-// needs exactly `places` digits, which the Decimal keeps as its scale.
+// whole + numerator/2^places as a decimal: numerator·5^places over 10^places needs exactly
+// `places` digits, which the Decimal keeps as its scale.
 Decimal fractionValue(std::uint64_t whole, unsigned places, std::uint64_t numerator)
 {
-    std::uint64_t scaled = numerator;
-    for (unsigned i = 0; i < places; ++i)
-        scaled *= 5;
-    std::string digits = std::to_string(scaled);
-    digits.insert(0, places - digits.size(), '0');
-    return *parseDecimal(std::to_string(whole) + '.' + digits, ".");
+    std::uint64_t scaled = whole;
+    for (unsigned i = 0; i < places; ++i) {
+        scaled *= 10;
+        numerator *= 5;
+    }
+    Decimal value = decimalFromInteger(scaled + numerator);
+    value.scale = static_cast<std::uint8_t>(places);
+    return value;
 }
 
 Exercise exerciseOf(ExerciseKind kind, std::pair<std::uint8_t, std::uint8_t> bases,
@@ -123,6 +125,32 @@ std::pair<std::uint8_t, std::uint8_t> exerciseBases(ExerciseKind kind, std::uint
         return {16, 2};
     }
     return {10, 2};
+}
+
+ExerciseChoice exerciseToBase(std::uint8_t base)
+{
+    switch (base) {
+    case 2:
+        return {ExerciseKind::DecimalToBinary, base};
+    case 8:
+        return {ExerciseKind::DecimalToOctal, base};
+    case 16:
+        return {ExerciseKind::DecimalToHexadecimal, base};
+    default:
+        return {ExerciseKind::DecimalToBase, base};
+    }
+}
+
+ExerciseChoice exerciseToDecimal(std::uint8_t base)
+{
+    switch (base) {
+    case 8:
+        return {ExerciseKind::OctalToDecimal, base};
+    case 16:
+        return {ExerciseKind::HexadecimalToDecimal, base};
+    default:
+        return {ExerciseKind::BinaryToDecimal, 2};
+    }
 }
 
 Exercise drawExercise(ExerciseKind kind, std::uint8_t base, std::size_t level,

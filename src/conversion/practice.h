@@ -58,6 +58,16 @@ struct Exercise {
     }
 };
 
+// A kind of exercise and, for DecimalToBase, its base.
+struct ExerciseChoice {
+    ExerciseKind kind = ExerciseKind::DecimalToBinary;
+    std::uint8_t base = minExerciseBase;
+};
+// The exercise in writing a decimal number in `base`, and in writing a number of base 2,
+// 8 or 16 in decimal.
+ExerciseChoice exerciseToBase(std::uint8_t base);
+ExerciseChoice exerciseToDecimal(std::uint8_t base);
+
 // The bases of a kind; `base` is the chosen one for DecimalToBase (clamped into
 // minExerciseBase..maxExerciseBase) and ignored otherwise.
 std::pair<std::uint8_t, std::uint8_t> exerciseBases(ExerciseKind kind, std::uint8_t base);

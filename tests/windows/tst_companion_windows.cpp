@@ -397,9 +397,7 @@ private slots:
         QLineEdit asking(&host->main);
         WorkingOffer offer(*host, &asking, {});
         offer.setLanguage(host->language());
-        offer.setExerciseChoice([kind] {
-            return WorkingOffer::ExerciseChoice{ExerciseKind(kind), 5};
-        });
+        offer.setExerciseChoice([kind] { return ExerciseChoice{ExerciseKind(kind), 5}; });
         practice->follow(offer);
         practice->setRandomSource([random = std::mt19937_64(7)](std::uint64_t n) mutable {
             return random() % n; // a run of its own, the same as above

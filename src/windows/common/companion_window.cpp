@@ -1,10 +1,13 @@
 #include "windows/common/companion_window.h"
 
+#include "window_services/placement.h"
 #include "window_services/qt_magnetic_dock.h"
+#include "window_services/qt_window_system.h"
 #include "window_services/window_effects.h"
 #include "window_services/window_frame.h"
 
 #include <QCloseEvent>
+#include <QScreen>
 
 namespace radixon {
 
@@ -42,6 +45,12 @@ QMargins CompanionWindow::decorationMargins() const
     if (!own.isNull() || !main || titleBarOf(this))
         return own;
     return marginsOf(main);
+}
+
+Rect CompanionWindow::besideOf(const QWidget *asker, int width, int height, int minWidth) const
+{
+    return placeBeside(toRect(asker->frameGeometry()), width, height,
+                       toRect(asker->screen()->availableGeometry()), minWidth);
 }
 
 void CompanionWindow::unload()

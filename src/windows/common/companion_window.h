@@ -1,5 +1,6 @@
 #pragma once
 
+#include "window_services/geometry.h"
 #include "windows/common/companion_host.h"
 
 #include <QMargins>
@@ -47,6 +48,9 @@ protected:
     // own. Before the window is first shown it has none yet; the main window's, drawn
     // by the same window manager, is the best guess of it.
     QMargins decorationMargins() const;
+    // Where the window, `width` × `height` with its frame, opens beside `asker` on the
+    // asker's screen (placeBeside), narrowed if need be to no less than `minWidth`.
+    Rect besideOf(const QWidget *asker, int width, int height, int minWidth) const;
 
     CompanionHost &m_host;
 

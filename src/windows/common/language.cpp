@@ -5,6 +5,7 @@
 #include <QTranslator>
 
 #include <map>
+#include <utility>
 
 namespace radixon {
 
@@ -16,14 +17,18 @@ const Language *startLanguage = nullptr;
 
 Language::Language(QString code, std::unique_ptr<QTranslator> catalogue)
     : m_code(std::move(code)), m_catalogue(std::move(catalogue))
+{}
+
+QTranslator *Language::qtCatalogue() const
 {
-    if (!m_catalogue)
-        return;
+    if (!m_catalogue || std::exchange(m_qtCatalogueSought, true))
+        return m_qtCatalogue.get();
     m_qtCatalogue = std::make_unique<QTranslator>();
     const QString name = QStringLiteral("qtbase_") + m_code;
     if (!m_qtCatalogue->load(name, QStringLiteral(":/i18n"))
         && !m_qtCatalogue->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         m_qtCatalogue.reset();
+    return m_qtCatalogue.get();
 }
 
 Language::~Language() = default;

@@ -37,14 +37,16 @@ public:
     QString text(const char *context, const char *source) const;
     // The catalogue of Qt's own texts (menus, standard buttons, the file dialog): the one
     // the program carries, else the system's; none for English or where there is none.
-    QTranslator *qtCatalogue() const { return m_qtCatalogue.get(); }
+    QTranslator *qtCatalogue() const;
 
 private:
     Language(QString code, std::unique_ptr<QTranslator> catalogue);
 
     QString m_code;
     std::unique_ptr<QTranslator> m_catalogue; // none for English
-    std::unique_ptr<QTranslator> m_qtCatalogue;
+    // Loaded when first asked for: most sessions never open a menu or a dialog.
+    mutable std::unique_ptr<QTranslator> m_qtCatalogue;
+    mutable bool m_qtCatalogueSought = false;
 };
 
 } // namespace radixon

@@ -71,10 +71,9 @@ void WorkingOffer::setExerciseChoice(std::function<ExerciseChoice()> choice)
     m_exerciseChoice = std::move(choice);
 }
 
-WorkingOffer::ExerciseChoice WorkingOffer::exerciseChoice() const
+ExerciseChoice WorkingOffer::exerciseChoice() const
 {
-    return m_exerciseChoice ? m_exerciseChoice()
-                            : ExerciseChoice{ExerciseKind::DecimalToBinary, minExerciseBase};
+    return m_exerciseChoice ? m_exerciseChoice() : ExerciseChoice();
 }
 
 bool WorkingOffer::eventFilter(QObject *watched, QEvent *event)
@@ -112,32 +111,6 @@ void WorkingOffer::showMenu(const QPoint &at)
         m_host.showPractice(*this);
     });
     menu->popup(m_resultField->mapToGlobal(at));
-}
-
-WorkingOffer::ExerciseChoice exerciseToBase(std::uint8_t base)
-{
-    switch (base) {
-    case 2:
-        return {ExerciseKind::DecimalToBinary, base};
-    case 8:
-        return {ExerciseKind::DecimalToOctal, base};
-    case 16:
-        return {ExerciseKind::DecimalToHexadecimal, base};
-    default:
-        return {ExerciseKind::DecimalToBase, base};
-    }
-}
-
-WorkingOffer::ExerciseChoice exerciseToDecimal(std::uint8_t base)
-{
-    switch (base) {
-    case 8:
-        return {ExerciseKind::OctalToDecimal, base};
-    case 16:
-        return {ExerciseKind::HexadecimalToDecimal, base};
-    default:
-        return {ExerciseKind::BinaryToDecimal, 2};
-    }
 }
 
 } // namespace radixon

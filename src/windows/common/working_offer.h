@@ -27,10 +27,6 @@ class WorkingOffer : public QObject {
 public:
     // The octal and hexadecimal working of the main window goes on through binary.
     enum class Shortcut { None, ThroughBinary };
-    struct ExerciseChoice {
-        ExerciseKind kind;
-        std::uint8_t base; // for ExerciseKind::DecimalToBase
-    };
 
     WorkingOffer(CompanionHost &host, QLineEdit *resultField,
                  std::initializer_list<QWidget *> fields, Shortcut shortcut = Shortcut::None);
@@ -79,10 +75,5 @@ private:
     const Language *m_language = &Language::english();
     std::function<ExerciseChoice()> m_exerciseChoice;
 };
-
-// The exercise in writing a decimal number in `base`, and in writing a number of base
-// 2, 8 or 16 in decimal.
-WorkingOffer::ExerciseChoice exerciseToBase(std::uint8_t base);
-WorkingOffer::ExerciseChoice exerciseToDecimal(std::uint8_t base);
 
 } // namespace radixon

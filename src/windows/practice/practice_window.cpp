@@ -1,9 +1,7 @@
 #include "windows/practice/practice_window.h"
 
 #include "window_services/always_on_top.h"
-#include "window_services/placement.h"
 #include "window_services/qt_magnetic_dock.h"
-#include "window_services/qt_window_system.h"
 #include "windows/common/layout.h"
 #include "windows/practice/practice_texts.h"
 #include "windows/working/working_model.h"
@@ -16,7 +14,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QSpinBox>
 
@@ -148,7 +145,7 @@ void PracticeWindow::connectSignals()
 void PracticeWindow::setRandomSource(RandomSource random)
 {
     m_random = std::move(random);
-    if (std::exchange(m_hasExercise, false))
+    if (std::exchange(m_exercise, std::nullopt))
         nextExercise();
 }
 
@@ -157,7 +154,7 @@ void PracticeWindow::load()
 {
     m_exerciseWorking = new WorkingOffer(m_host, m_answerField);
     m_exerciseWorking->setExerciseChoice([this] {
-        return WorkingOffer::ExerciseChoice{kind(), std::uint8_t(m_baseField->value())};
+        return ExerciseChoice{kind(), std::uint8_t(m_baseField->value())};
     });
     setAlwaysOnTop(this, m_host.alwaysOnTop());
 }
@@ -177,9 +174,7 @@ void PracticeWindow::follow(WorkingOffer &offer)
     }
     if (!std::exchange(m_placed, true)) {
         const QSize outer = size().grownBy(decorationMargins()); // not mapped yet
-        const Rect beside =
-            placeBeside(toRect(offer.window()->frameGeometry()), outer.width(), outer.height(),
-                        toRect(offer.window()->screen()->availableGeometry()), outer.width());
+        const Rect beside = besideOf(offer.window(), outer.width(), outer.height(), outer.width());
         move(beside.left, beside.top);
         registerWithDock();
         playOpenEffect();
@@ -213,7 +208,7 @@ const Language &PracticeWindow::language() const
     return m_offer ? m_offer->language() : m_host.language();
 }
 
-void PracticeWindow::choose(WorkingOffer::ExerciseChoice choice)
+void PracticeWindow::choose(ExerciseChoice choice)
 {
     {
         const QSignalBlocker kindBlocker(m_kindList), baseBlocker(m_baseField);
@@ -229,10 +224,9 @@ ExerciseKind PracticeWindow::kind() const { return ExerciseKind(m_kindList->curr
 
 void PracticeWindow::nextExercise()
 {
-    const Exercise *previous = m_hasExercise ? &m_exercise : nullptr;
     m_exercise = drawExercise(kind(), std::uint8_t(m_baseField->value()),
-                              std::size_t(m_levelList->currentIndex()), m_random, previous);
-    m_hasExercise = true;
+                              std::size_t(m_levelList->currentIndex()), m_random,
+                              m_exercise ? &*m_exercise : nullptr);
     // The last exercise's steps would stand beside a new one.
     m_exerciseWorking->withdraw();
     m_lastCheck = {};
@@ -245,13 +239,13 @@ void PracticeWindow::nextExercise()
 
 void PracticeWindow::showQuestion()
 {
-    if (!m_hasExercise)
+    if (!m_exercise)
         return;
     const Language &language = this->language();
-    const QString number = decimalText(m_exercise.question, QLocale().decimalPoint());
+    const QString number = decimalText(m_exercise->question, QLocale().decimalPoint());
     const QString question =
-        language.text(practice::context, practice::kinds[std::size_t(m_exercise.kind)].question)
-            .arg(number, QString::number(m_exercise.toBase));
+        language.text(practice::context, practice::kinds[std::size_t(m_exercise->kind)].question)
+            .arg(number, QString::number(m_exercise->toBase));
     m_questionLine->setText(question);
     // Read out with the field, where the keyboard is.
     m_answerField->setAccessibleName(question);
@@ -276,7 +270,7 @@ void PracticeWindow::check()
 {
     if (m_state != State::Asking)
         return;
-    m_lastCheck = checkAnswer(m_exercise, m_answerField->text().toStdString());
+    m_lastCheck = checkAnswer(*m_exercise, m_answerField->text().toStdString());
     switch (m_lastCheck.verdict) {
     case AnswerCheck::Verdict::Refused:
         break;
@@ -311,9 +305,9 @@ void PracticeWindow::tryAgain()
 
 void PracticeWindow::showWorkingOfMistake()
 {
-    auto [working, shortcut] = workingOf(m_exercise);
+    auto [working, shortcut] = workingOf(*m_exercise);
     m_exerciseWorking->setMarkedWorking(std::move(working), shortcut,
-                                        stepOfDigit(m_exercise, m_lastCheck.firstWrong));
+                                        stepOfDigit(*m_exercise, m_lastCheck.firstWrong));
     // Beside, while the keyboard stays here for the next try.
     m_host.showWorking(*m_exerciseWorking);
 }
@@ -337,7 +331,7 @@ QString PracticeWindow::verdictText() const
         return text(practice::right);
     case AnswerCheck::Verdict::Wrong: {
         const bool sum =
-            stepOfDigit(m_exercise, m_lastCheck.firstWrong).table == WorkingStep::Table::Sum;
+            stepOfDigit(*m_exercise, m_lastCheck.firstWrong).table == WorkingStep::Table::Sum;
         return text(practice::mistakes[int(m_lastCheck.mistake) - 1])
                    .arg(m_lastCheck.firstWrong + 1)
                + QLatin1Char(' ') + text(sum ? practice::sumStep : practice::markedStep);
@@ -347,7 +341,7 @@ QString PracticeWindow::verdictText() const
             return {};
         return text(practice::refusals[int(m_lastCheck.refusal) - 1])
                    .arg(QString::fromStdString(m_lastCheck.character),
-                        QString::number(m_exercise.toBase))
+                        QString::number(m_exercise->toBase))
                + QLatin1Char(' ') + text(practice::notCounted);
     }
     return {};

@@ -37,7 +37,7 @@ private:
     void createControls();
     void connectSignals();
     void applyLanguage();
-    void choose(WorkingOffer::ExerciseChoice choice);
+    void choose(ExerciseChoice choice);
     ExerciseKind kind() const;
     void nextExercise();
     void showQuestion();
@@ -57,8 +57,7 @@ private:
     QPointer<WorkingOffer> m_offer;
     // This window's own offer: the working of the exercise, once an answer was wrong.
     WorkingOffer *m_exerciseWorking = nullptr;
-    Exercise m_exercise;
-    bool m_hasExercise = false;
+    std::optional<Exercise> m_exercise; // none before the first
     State m_state = State::Asking;
     AnswerCheck m_lastCheck;
     int m_right = 0;

@@ -12,5 +12,7 @@ namespace radixon {
 // `systemIndex` (binary, octal, hexadecimal), as typed, or why there are none: a character
 // that is not a digit of the system, too many digits, or an index that names no system.
 Working toDecimalWorking(int systemIndex, const QString &digits);
+// The base of the system at `systemIndex` of that list, or none.
+std::optional<std::uint8_t> systemBase(int systemIndex);
 
 } // namespace radixon

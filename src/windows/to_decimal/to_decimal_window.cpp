@@ -11,8 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <algorithm>
-
 namespace radixon {
 
 ToDecimalWindow::ToDecimalWindow(CompanionHost &host)
@@ -23,10 +21,8 @@ ToDecimalWindow::ToDecimalWindow(CompanionHost &host)
     createControls();
     finishCreation(m_calculateButton);
     offerWorking(m_resultField, {m_systemList, m_numberField});
-    m_workingOffer->setExerciseChoice([this] {
-        constexpr std::uint8_t bases[] = {2, 8, 16}; // in the order of the systems' list
-        return exerciseToDecimal(bases[std::clamp(m_systemList->currentIndex(), 0, 2)]);
-    });
+    m_workingOffer->setExerciseChoice(
+        [this] { return exerciseToDecimal(systemBase(m_systemList->currentIndex()).value_or(2)); });
 }
 
 void ToDecimalWindow::createControls()

@@ -161,9 +161,8 @@ void WorkingWindow::follow(WorkingOffer &offer)
         const QMargins edges =
             decorationMargins() + frameMargins(this) + m_layout->contentsMargins();
         const int around = edges.left() + edges.right(); // frames and margins
-        const Rect beside = placeBeside(
-            toRect(offer.window()->frameGeometry()), around + std::min(fit.width, maxContentWidth),
-            0, toRect(offer.window()->screen()->availableGeometry()), around + minContentWidth);
+        const Rect beside = besideOf(offer.window(), around + std::min(fit.width, maxContentWidth),
+                                     0, around + minContentWidth);
         // Narrowed to the room beside the asker, its tables scroll.
         m_widthLimit = beside.width() - around;
         move(beside.left, beside.top);
@@ -229,9 +228,14 @@ void WorkingWindow::showOffer()
         m_table->scrollTo(m_model->index(row, 0), QAbstractItemView::PositionAtCenter);
 }
 
+std::optional<WorkingStep> WorkingWindow::markedStep() const
+{
+    return m_offer ? m_offer->markedStep() : std::nullopt;
+}
+
 int WorkingWindow::markedIn(WorkingStep::Table table) const
 {
-    const std::optional<WorkingStep> &marked = m_offer ? m_offer->markedStep() : std::nullopt;
+    const std::optional<WorkingStep> marked = markedStep();
     return marked && marked->table == table ? int(marked->index) : -1;
 }
 
@@ -241,7 +245,7 @@ bool WorkingWindow::groupsOnly() const { return markedIn(WorkingStep::Table::Gro
 // A practice answer's working says what the mark means.
 WorkingLines WorkingWindow::markedLines(WorkingLines lines) const
 {
-    const std::optional<WorkingStep> &marked = m_offer ? m_offer->markedStep() : std::nullopt;
+    const std::optional<WorkingStep> marked = markedStep();
     if (!marked)
         return lines;
     const auto text = [this](const char *source) {

@@ -38,6 +38,8 @@ public:
 private:
     void createControls();
     void showOffer();
+    // The step the offer marks, if any: for a practice answer's working.
+    std::optional<WorkingStep> markedStep() const;
     // The row or group of `table` that the offer marks, or -1.
     int markedIn(WorkingStep::Table table) const;
     bool groupsOnly() const;
