@@ -233,6 +233,11 @@ private slots:
         box(main_window::name::listsBox)->setChecked(true);
         QTRY_VERIFY(openWindow(lists::name::window));
         QVERIFY(isAlwaysOnTop(openWindow(lists::name::window)));
+        QTest::mouseClick(picture(), Qt::LeftButton); // About keeps to itself
+        QTRY_VERIFY(openWindow(about::name::window));
+        for (int click = 0; click < 2; ++click)
+            test::clickBox(window.get(), main_window::name::onTopBox);
+        QVERIFY(!isAlwaysOnTop(openWindow(about::name::window)));
     }
 
     // The language box refills the systems, keeps the number and its result (texts: pictures).
