@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <limits>
-#include <type_traits>
 
 namespace radixon {
 
@@ -105,10 +104,7 @@ char *writeDigit(char *out, unsigned digit)
     return out;
 }
 
-// `Base` is either `unsigned` or a std::integral_constant, which lets the
-// compiler turn the divisions of a common base into multiplications.
-template <typename Base>
-std::size_t digitsOf(Uint128 value, Base base, std::uint8_t *digits)
+std::size_t digitsOf(Uint128 value, unsigned base, std::uint8_t *digits)
 {
     std::size_t count = 0;
     if (value > std::numeric_limits<std::uint64_t>::max()) {
@@ -129,13 +125,66 @@ std::size_t digitsOf(Uint128 value, Base base, std::uint8_t *digits)
     return count;
 }
 
+// Base 10 is the most used base past the three systems, so it takes GMP's own
+// path: 32-bit limbs divided by 10^9 (a multiplication once the divisor is a
+// constant) and each group of nine written two figures at a time.
+std::string decimalDigits(Uint128 value)
+{
+    constexpr std::uint32_t groupSize = 1000000000;
+    constexpr unsigned groupFigures = 9;
+    static constexpr char pairs[] = "00010203040506070809101112131415161718192021222324"
+                                    "25262728293031323334353637383940414243444546474849"
+                                    "50515253545556575859606162636465666768697071727374"
+                                    "75767778798081828384858687888990919293949596979899";
+
+    std::uint32_t limbs[4] = {
+        static_cast<std::uint32_t>(value >> 96), static_cast<std::uint32_t>(value >> 64),
+        static_cast<std::uint32_t>(value >> 32), static_cast<std::uint32_t>(value)};
+    // Least significant group first.
+    std::uint32_t groups[5];
+    std::size_t groupCount = 0;
+    std::size_t top = 0;
+    do {
+        std::uint64_t rest = 0;
+        for (std::size_t i = top; i < 4; ++i) {
+            const std::uint64_t current = (rest << 32) | limbs[i];
+            limbs[i] = static_cast<std::uint32_t>(current / groupSize);
+            rest = current % groupSize;
+        }
+        groups[groupCount++] = static_cast<std::uint32_t>(rest);
+        while (top < 4 && limbs[top] == 0)
+            ++top;
+    } while (top < 4);
+
+    char buffer[5 * groupFigures];
+    char *const end = buffer + sizeof buffer;
+    char *out = end;
+    const auto writePair = [&out](std::uint32_t twoFigures) {
+        out -= 2;
+        std::copy_n(pairs + 2 * twoFigures, 2, out);
+    };
+    // Every group below the leading one keeps its leading zeros.
+    for (std::size_t g = 0; g + 1 < groupCount; ++g) {
+        std::uint32_t group = groups[g];
+        for (unsigned pair = 0; pair < groupFigures / 2; ++pair, group /= 100)
+            writePair(group % 100);
+        *--out = static_cast<char>('0' + group);
+    }
+    std::uint32_t leading = groups[groupCount - 1];
+    for (; leading >= 100; leading /= 100)
+        writePair(leading % 100);
+    if (leading >= 10)
+        writePair(leading);
+    else
+        *--out = static_cast<char>('0' + leading);
+    return std::string(out, end);
+}
+
 std::string anyBaseDigits(Uint128 value, unsigned base)
 {
     // Least significant digit first.
     std::uint8_t digits[maxDigits];
-    const std::size_t count = base == 10
-                                  ? digitsOf(value, std::integral_constant<unsigned, 10>{}, digits)
-                                  : digitsOf(value, base, digits);
+    const std::size_t count = digitsOf(value, base, digits);
 
     std::size_t length = 0;
     for (std::size_t i = 0; i < count; ++i)
@@ -171,6 +220,8 @@ std::optional<std::string> toRadix(const Decimal &value, std::uint8_t base)
         return powerOfTwoDigits(whole, 3);
     case 16:
         return powerOfTwoDigits(whole, 4);
+    case 10:
+        return decimalDigits(whole);
     default:
         return anyBaseDigits(whole, base);
     }

@@ -137,6 +137,9 @@ private slots:
         row("the fraction is dropped", "255.99", "16", "FF");
         row("the maximum in binary", maxText, "2", QByteArray(96, '1'));
         row("the maximum in base 255", maxText, "255", "1C66221243301622824022066C0");
+        row("the maximum in base 10", maxText, "10", maxText);
+        row("zeros inside base 10's groups of nine", "1000000000000000000000000007", "10",
+            "1000000000000000000000000007");
         row("digits 100 and 22 in base 101", "10122", "101", "10022");
         row("digit 199 in base 200", "199", "200", "199");
         section = ToDecimal;
