@@ -9,7 +9,11 @@ build="${RADIXON_FUZZ_BUILD_DIR:-$root/build-fuzz}"
 seconds="${1:-10}"
 "$root/scripts/install-missing.sh" clang-14 libclang-rt-14-dev cmake ninja-build pkg-config \
     libgmp-dev qt6-base-dev qt6-tools-dev qt6-l10n-tools
-targets=(fuzz_parse_decimal fuzz_parse_base fuzz_to_radix fuzz_radix_to_decimal)
+# Every fuzz/fuzz_*.cpp is a target, as in fuzz/CMakeLists.txt.
+targets=()
+for source in "$root"/fuzz/fuzz_*.cpp; do
+    targets+=("$(basename "$source" .cpp)")
+done
 CC=clang-14 CXX=clang++-14 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DRADIXON_BUILD_FUZZERS=ON -DRADIXON_BUILD_TESTS=OFF -DRADIXON_BUILD_BENCHMARKS=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)" --target "${targets[@]}"

@@ -91,6 +91,7 @@ NumberInBrief inBriefExactly(const mpz_class &number)
 // quotient lies within its rounding error of a whole number; then the slow way.
 NumberInBrief inBrief(const mpz_class &number, std::size_t maxLength)
 {
+    maxLength = std::max(maxLength, 2 * kept);
     const std::size_t estimate = mpz_sizeinbase(number.get_mpz_t(), 10); // or one more
     if (estimate - 1 <= maxLength) { // at most one digit too long: written out
         std::string whole = number.get_str();

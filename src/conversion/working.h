@@ -109,7 +109,8 @@ private:
 };
 
 // A number shown in a narrow place: whole when it has at most the digits asked for,
-// else by its first and last digits and its length.
+// else by its first and last digits and its length. Below 2 × briefDigits a brief form
+// would be no shorter, so a smaller limit counts as that.
 struct NumberInBrief {
     std::string first; // the whole number when `last` is empty
     std::string last;
