@@ -68,18 +68,6 @@ It comes without any warranty; you use it at your own risk.</source>
 <context>
     <name>ListsWindow</name>
     <message>
-        <source>Binary System</source>
-        <translation>Δυαδικό Σύστημα</translation>
-    </message>
-    <message>
-        <source>Hexademical System</source>
-        <translation>Δεκαεξαδικό Σύστημα</translation>
-    </message>
-    <message>
-        <source>Octal System</source>
-        <translation>Οκταδικό Σύστημα</translation>
-    </message>
-    <message>
         <source>Options</source>
         <translation>Επιλογές</translation>
     </message>
@@ -90,30 +78,6 @@ It comes without any warranty; you use it at your own risk.</source>
     <message>
         <source>Always On Top</source>
         <translation>Πάντα Στο Προσκήνιο</translation>
-    </message>
-    <message>
-        <source>Binary </source>
-        <translation>Δυαδικό </translation>
-    </message>
-    <message>
-        <source>Bin: </source>
-        <translation>Δυαδ: </translation>
-    </message>
-    <message>
-        <source>Octal </source>
-        <translation>Οκταδικό </translation>
-    </message>
-    <message>
-        <source>Oct: </source>
-        <translation>Οκτ: </translation>
-    </message>
-    <message>
-        <source>Hexademical </source>
-        <translation>Δεκαεξαδικό </translation>
-    </message>
-    <message>
-        <source>Hex: </source>
-        <translation>Δεκ: </translation>
     </message>
 </context>
 <context>
@@ -187,32 +151,83 @@ It comes without any warranty; you use it at your own risk.</source>
         <translation>Δυαδικό - Οκταδικό - Δεκαεξαδικό</translation>
     </message>
     <message>
+        <source>Thank you for using my program!</source>
+        <translation>Ευχαριστώ που χρησιμοποιείτε το πρόγραμμά μου!</translation>
+    </message>
+</context>
+<context>
+    <name>NumberSystem</name>
+    <message>
         <source>Binary</source>
         <translation>Δυαδικό</translation>
+    </message>
+    <message>
+        <source>Binary System</source>
+        <translation>Δυαδικό Σύστημα</translation>
+    </message>
+    <message>
+        <source>Binary </source>
+        <translation>Δυαδικό </translation>
     </message>
     <message>
         <source>Bin: </source>
         <translation>Δυαδ: </translation>
     </message>
     <message>
+        <source>%1 from decimal to binary (base 2)</source>
+        <translation>%1 από το δεκαδικό στο δυαδικό (βάση 2)</translation>
+    </message>
+    <message>
+        <source>%1 from binary (base 2) to decimal</source>
+        <translation>%1 από το δυαδικό (βάση 2) στο δεκαδικό</translation>
+    </message>
+    <message>
         <source>Octal</source>
         <translation>Οκταδικό</translation>
+    </message>
+    <message>
+        <source>Octal System</source>
+        <translation>Οκταδικό Σύστημα</translation>
+    </message>
+    <message>
+        <source>Octal </source>
+        <translation>Οκταδικό </translation>
     </message>
     <message>
         <source>Oct: </source>
         <translation>Οκτ: </translation>
     </message>
     <message>
+        <source>%1 from decimal to octal (base 8)</source>
+        <translation>%1 από το δεκαδικό στο οκταδικό (βάση 8)</translation>
+    </message>
+    <message>
+        <source>%1 from octal (base 8) to decimal</source>
+        <translation>%1 από το οκταδικό (βάση 8) στο δεκαδικό</translation>
+    </message>
+    <message>
         <source>Hexademical</source>
         <translation>Δεκαεξαδικό</translation>
+    </message>
+    <message>
+        <source>Hexademical System</source>
+        <translation>Δεκαεξαδικό Σύστημα</translation>
+    </message>
+    <message>
+        <source>Hexademical </source>
+        <translation>Δεκαεξαδικό </translation>
     </message>
     <message>
         <source>Hex: </source>
         <translation>Δεκ: </translation>
     </message>
     <message>
-        <source>Thank you for using my program!</source>
-        <translation>Ευχαριστώ που χρησιμοποιείτε το πρόγραμμά μου!</translation>
+        <source>%1 from decimal to hexadecimal (base 16)</source>
+        <translation>%1 από το δεκαδικό στο δεκαεξαδικό (βάση 16)</translation>
+    </message>
+    <message>
+        <source>%1 from hexadecimal (base 16) to decimal</source>
+        <translation>%1 από το δεκαεξαδικό (βάση 16) στο δεκαδικό</translation>
     </message>
 </context>
 <context>
@@ -533,18 +548,6 @@ It comes without any warranty; you use it at your own risk.</source>
         <source>Enter number and press [Calculate] or Enter</source>
         <translation>Πληκτρολόγισε αριθμό και πάτησε [Υπολογισμός] ή Enter</translation>
     </message>
-    <message>
-        <source>Binary</source>
-        <translation>Δυαδικό</translation>
-    </message>
-    <message>
-        <source>Octal</source>
-        <translation>Οκταδικό</translation>
-    </message>
-    <message>
-        <source>Hexademical</source>
-        <translation>Δεκαεξαδικό</translation>
-    </message>
 </context>
 <context>
     <name>WorkingOffer</name>
@@ -642,30 +645,6 @@ It comes without any warranty; you use it at your own risk.</source>
     <message>
         <source>Next Fraction</source>
         <translation>Νέο κλασματικό μέρος</translation>
-    </message>
-    <message>
-        <source>%1 from decimal to binary (base 2)</source>
-        <translation>%1 από το δεκαδικό στο δυαδικό (βάση 2)</translation>
-    </message>
-    <message>
-        <source>%1 from binary (base 2) to decimal</source>
-        <translation>%1 από το δυαδικό (βάση 2) στο δεκαδικό</translation>
-    </message>
-    <message>
-        <source>%1 from decimal to octal (base 8)</source>
-        <translation>%1 από το δεκαδικό στο οκταδικό (βάση 8)</translation>
-    </message>
-    <message>
-        <source>%1 from octal (base 8) to decimal</source>
-        <translation>%1 από το οκταδικό (βάση 8) στο δεκαδικό</translation>
-    </message>
-    <message>
-        <source>%1 from decimal to hexadecimal (base 16)</source>
-        <translation>%1 από το δεκαδικό στο δεκαεξαδικό (βάση 16)</translation>
-    </message>
-    <message>
-        <source>%1 from hexadecimal (base 16) to decimal</source>
-        <translation>%1 από το δεκαεξαδικό (βάση 16) στο δεκαδικό</translation>
     </message>
     <message>
         <source>%1 from decimal to base %2</source>

@@ -64,8 +64,6 @@ mpz_class shifted(unsigned value, std::size_t bits)
     return result;
 }
 
-unsigned bitsPerDigitOf(std::uint8_t base) { return base == 2 ? 1 : base == 8 ? 3 : 4; }
-
 constexpr std::size_t kept = PositionalWorking::briefDigits;
 
 std::string lastDigits(const mpz_class &number)
@@ -166,9 +164,10 @@ std::optional<FractionWorking> DivisionWorking::fraction() const
 
 std::vector<BinaryGroup> DivisionWorking::binaryGroups() const
 {
-    if (m_base != 8 && m_base != 16)
+    // Binary itself has no groups.
+    if (m_base == 2 || !bitsPerDigit(m_base))
         return {};
-    const unsigned width = bitsPerDigitOf(m_base);
+    const unsigned width = *bitsPerDigit(m_base);
     std::string bits = *toRadix(m_value, 2);
     bits.insert(0, (width - bits.size() % width) % width, '0');
     std::vector<BinaryGroup> groups;
@@ -264,15 +263,13 @@ std::vector<std::uint8_t> FractionWorking::digitValues() const
 
 std::optional<PositionalWorking> PositionalWorking::of(std::string_view digits, std::uint8_t base)
 {
-    if (base != 2 && base != 8 && base != 16)
-        return std::nullopt;
-    if (!isRadixText(digits, base))
+    if (!bitsPerDigit(base) || !isRadixText(digits, base))
         return std::nullopt;
     return PositionalWorking(std::string(digits), base);
 }
 
 PositionalWorking::PositionalWorking(std::string digits, std::uint8_t base)
-    : m_digits(std::move(digits)), m_base(base), m_bitsPerDigit(bitsPerDigitOf(base))
+    : m_digits(std::move(digits)), m_base(base), m_bitsPerDigit(*bitsPerDigit(base))
 {}
 
 unsigned PositionalWorking::value(std::size_t row) const

@@ -7,12 +7,12 @@
 #include "window_services/hover_highlight.h"
 #include "window_services/window_frame.h"
 #include "windows/about/about_window.h"
-#include "windows/about/web_address.h"
 #include "windows/common/appearance.h"
 #include "windows/common/companion_window.h"
 #include "windows/common/dialogs.h"
 #include "windows/common/layout.h"
-#include "windows/common/number_text.h"
+#include "windows/common/typed_numbers.h"
+#include "windows/common/web_address.h"
 #include "windows/lists/lists_window.h"
 #include "windows/practice/practice_window.h"
 #include "windows/temporary_list/temporary_list_window.h"
@@ -197,10 +197,8 @@ void MainWindow::showAll(bool ticked)
 
 std::uint8_t MainWindow::selectedBase() const
 {
-    const int index = m_systemList->currentIndex();
-    if (index < 0 || index >= static_cast<int>(main_window::systems.size()))
-        return 0;
-    return main_window::systems[static_cast<std::size_t>(index)].base;
+    const NumberSystem *system = numberSystemAt(m_systemList->currentIndex());
+    return system ? system->base : 0;
 }
 
 void MainWindow::calculate()
@@ -220,14 +218,12 @@ void MainWindow::calculate()
 
 void MainWindow::appendResultLine()
 {
-    const int index = m_systemList->currentIndex();
+    const NumberSystem *system = numberSystemAt(m_systemList->currentIndex());
     if (boxOf(companionEntry<TemporaryListWindow>())->isChecked()
-        && !m_numberField->text().isEmpty() && index >= 0
-        && index < static_cast<int>(main_window::systems.size())) {
-        const char *label = main_window::systems[static_cast<std::size_t>(index)].listLabel;
+        && !m_numberField->text().isEmpty() && system) {
         TemporaryListWindow &list = temporaryList();
-        list.appendLine(language().text(main_window::context, label) + m_numberField->text()
-                        + QLatin1String(" = ") + m_resultField->text());
+        list.appendLine(language().text(numberSystemContext, system->sentLabel)
+                        + m_numberField->text() + QLatin1String(" = ") + m_resultField->text());
         list.moveCurrentItemDown();
     }
     focusEntry();
@@ -322,8 +318,8 @@ void MainWindow::applyLanguage()
 void MainWindow::fillSystems()
 {
     m_systemList->clear();
-    for (const main_window::NumberSystem &system : main_window::systems)
-        m_systemList->addItem(language().text(main_window::context, system.entry));
+    for (const NumberSystem &system : numberSystems)
+        m_systemList->addItem(language().text(numberSystemContext, system.name));
     m_systemList->setCurrentIndex(0);
 }
 

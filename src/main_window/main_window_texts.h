@@ -3,9 +3,6 @@
 #include "main_window/main_window_names.h"
 #include "windows/common/window_texts.h"
 
-#include <array>
-#include <cstdint>
-
 namespace radixon::main_window {
 
 // The catalogues' context of every text below.
@@ -38,19 +35,6 @@ inline constexpr TextRow texts[] = {
     {name::previewField, TextRole::AccessibleName,
      QT_TRANSLATE_NOOP("MainWindow", "Binary - Octal - Hexademical")},
 };
-
-// The target systems of the system list, by index: base, entry and the temporary list label.
-struct NumberSystem {
-    std::uint8_t base;
-    const char *entry;
-    const char *listLabel;
-};
-
-inline constexpr std::array<NumberSystem, 3> systems{{
-    {2, QT_TRANSLATE_NOOP("MainWindow", "Binary"), QT_TRANSLATE_NOOP("MainWindow", "Bin: ")},
-    {8, QT_TRANSLATE_NOOP("MainWindow", "Octal"), QT_TRANSLATE_NOOP("MainWindow", "Oct: ")},
-    {16, QT_TRANSLATE_NOOP("MainWindow", "Hexademical"), QT_TRANSLATE_NOOP("MainWindow", "Hex: ")},
-}};
 
 } // namespace radixon::main_window
 

@@ -114,7 +114,7 @@ bool QtMagneticDock::isGlued(const QWidget *window) const
     return window && m_core.isGlued(QtWindowSystem::idOf(window));
 }
 
-void QtMagneticDock::enableDragAnywhere(QWidget *window, std::initializer_list<QWidget *> surfaces)
+void QtMagneticDock::enableDragAnywhere(QWidget *window, const std::vector<QWidget *> &surfaces)
 {
     if (!window)
         return;

@@ -10,7 +10,6 @@
 #include <QRect>
 #include <QWidget>
 
-#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -32,7 +31,7 @@ public:
     // A press of any mouse button on the window's own surface or on one of the
     // listed frames drags the window; presses on other controls do not.
     // Works for windows that are not registered too, only without snapping.
-    void enableDragAnywhere(QWidget *window, std::initializer_list<QWidget *> surfaces = {});
+    void enableDragAnywhere(QWidget *window, const std::vector<QWidget *> &surfaces = {});
     // Starts the move loop by hand; it ends when every mouse button is up.
     bool startDrag(QWidget *window, const QPoint &globalCursor);
     bool isDragging() const { return !m_drag.window.isNull(); }

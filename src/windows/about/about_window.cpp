@@ -4,9 +4,9 @@
 #include "window_services/qt_window_system.h"
 #include "windows/about/about_names.h"
 #include "windows/about/about_texts.h"
-#include "windows/about/web_address.h"
 #include "windows/common/appearance.h"
 #include "windows/common/layout.h"
+#include "windows/common/web_address.h"
 
 #include <QDesktopServices>
 #include <QGroupBox>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "windows/common/number_systems.h"
 #include "windows/common/window_texts.h"
 #include "windows/lists/lists_names.h"
 
@@ -10,35 +11,27 @@ namespace radixon::lists {
 // The catalogues' context of every text below.
 inline constexpr char context[] = "ListsWindow";
 
-// The window's captions, in the order the language switch writes them.
+// The window's own captions; each system's frame takes the system's.
 inline constexpr TextRow texts[] = {
-    {name::binaryFrame, TextRole::Caption, QT_TRANSLATE_NOOP("ListsWindow", "Binary System")},
-    {name::hexadecimalFrame, TextRole::Caption,
-     QT_TRANSLATE_NOOP("ListsWindow", "Hexademical System")},
-    {name::octalFrame, TextRole::Caption, QT_TRANSLATE_NOOP("ListsWindow", "Octal System")},
     {name::optionsFrame, TextRole::Caption, QT_TRANSLATE_NOOP("ListsWindow", "Options")},
     {name::window, TextRole::Title,
      QT_TRANSLATE_NOOP("ListsWindow", "RX Lists:  (Double Click Item To Send To Temorary List)")},
     {name::onTopBox, TextRole::Caption, QT_TRANSLATE_NOOP("ListsWindow", "Always On Top")},
 };
 
-// One list per system: its base, the number of columns it shows, and the texts that
-// follow the main window's language at the moment they are used.
-struct NumberList {
-    const char *objectName;
-    int base;
+// Each system's frame and list, in the order of numberSystems; the frame's caption and
+// the list's texts are the system's.
+struct SystemList {
+    const char *frameName;
+    const char *listName;
+    int frameLeft, frameTop; // in twips
     int columns;
-    const char *tipPrefix;
-    const char *sentLabel;
 };
 
-inline constexpr std::array<NumberList, 3> numberLists{{
-    {name::binaryList, 2, 4, QT_TRANSLATE_NOOP("ListsWindow", "Binary "),
-     QT_TRANSLATE_NOOP("ListsWindow", "Bin: ")},
-    {name::octalList, 8, 6, QT_TRANSLATE_NOOP("ListsWindow", "Octal "),
-     QT_TRANSLATE_NOOP("ListsWindow", "Oct: ")},
-    {name::hexadecimalList, 16, 7, QT_TRANSLATE_NOOP("ListsWindow", "Hexademical "),
-     QT_TRANSLATE_NOOP("ListsWindow", "Hex: ")},
+inline constexpr std::array<SystemList, numberSystems.size()> systemLists{{
+    {name::binaryFrame, name::binaryList, 90, 15, 4},
+    {name::octalFrame, name::octalList, 90, 1725, 6},
+    {name::hexadecimalFrame, name::hexadecimalList, 75, 3450, 7},
 }};
 
 } // namespace radixon::lists

@@ -59,8 +59,9 @@ ListsWindow::ListsWindow(CompanionHost &host)
     connectSignals();
     applyLanguage(Language::english());
     setClientSize(this, twipsRect(0, 0, 5325, 5715).size());
-    m_host.dock().enableDragAnywhere(
-        this, {m_binaryFrame, m_octalFrame, m_hexadecimalFrame, m_optionsFrame});
+    std::vector<QWidget *> surfaces(m_frames.begin(), m_frames.end());
+    surfaces.push_back(m_optionsFrame);
+    m_host.dock().enableDragAnywhere(this, surfaces);
 }
 
 void ListsWindow::load()
@@ -78,36 +79,29 @@ void ListsWindow::setOnTopTicked(bool onTop) { m_onTopBox->setChecked(onTop); }
 
 void ListsWindow::createControls()
 {
-    m_binaryFrame =
-        place(new QGroupBox(this), lists::name::binaryFrame, twipsRect(90, 15, 5175, 1665));
-    m_binaryList =
-        numberList(m_binaryFrame, lists::name::binaryList, lists::numberLists[0].columns);
-    m_octalFrame =
-        place(new QGroupBox(this), lists::name::octalFrame, twipsRect(90, 1725, 5175, 1665));
-    m_octalList = numberList(m_octalFrame, lists::name::octalList, lists::numberLists[1].columns);
-    m_hexadecimalFrame =
-        place(new QGroupBox(this), lists::name::hexadecimalFrame, twipsRect(75, 3450, 5175, 1665));
-    m_hexadecimalList =
-        numberList(m_hexadecimalFrame, lists::name::hexadecimalList, lists::numberLists[2].columns);
+    for (std::size_t i = 0; i < m_lists.size(); ++i) {
+        const lists::SystemList &at = lists::systemLists[i];
+        m_frames[i] = place(new QGroupBox(this), at.frameName,
+                            twipsRect(at.frameLeft, at.frameTop, 5175, 1665));
+        m_lists[i] = numberList(m_frames[i], at.listName, at.columns);
+    }
     m_optionsFrame =
         place(new QGroupBox(this), lists::name::optionsFrame, twipsRect(90, 5100, 5175, 555));
     m_onTopBox =
         place(new QCheckBox(m_optionsFrame), lists::name::onTopBox, twipsRect(150, 225, 3045, 290));
-    m_lists = {m_binaryList, m_octalList, m_hexadecimalList};
 }
 
 void ListsWindow::connectSignals()
 {
     // A list's click runs on every change of its selection and on every click on a
     // line, so the tooltips always take the language of the moment.
-    connect(m_binaryList, &QListWidget::itemSelectionChanged, this, &ListsWindow::selectSameNumber);
-    connect(m_binaryList, &QListWidget::itemClicked, this, &ListsWindow::selectSameNumber);
-    for (QListWidget *list : {m_octalList, m_hexadecimalList}) {
-        connect(list, &QListWidget::itemSelectionChanged, this, &ListsWindow::refreshListTips);
-        connect(list, &QListWidget::itemClicked, this, &ListsWindow::refreshListTips);
-    }
-    for (int i = 0; i < static_cast<int>(m_lists.size()); ++i)
+    // A line picked in the first list is picked in the others too.
+    for (std::size_t i = 0; i < m_lists.size(); ++i) {
+        const auto picked = i == 0 ? &ListsWindow::selectSameNumber : &ListsWindow::refreshListTips;
+        connect(m_lists[i], &QListWidget::itemSelectionChanged, this, picked);
+        connect(m_lists[i], &QListWidget::itemClicked, this, picked);
         connect(m_lists[i], &QListWidget::itemDoubleClicked, this, [this, i] { sendLine(i); });
+    }
     connect(m_onTopBox, &QCheckBox::toggled, this,
             [this](bool ticked) { radixon::setAlwaysOnTop(this, ticked); });
 }
@@ -115,6 +109,8 @@ void ListsWindow::connectSignals()
 void ListsWindow::applyLanguage(const Language &language)
 {
     applyTexts(this, lists::context, lists::texts, language);
+    for (std::size_t i = 0; i < m_frames.size(); ++i)
+        m_frames[i]->setTitle(language.text(numberSystemContext, numberSystems[i].listTitle));
 }
 
 void ListsWindow::placeNearTopRight()
@@ -132,15 +128,15 @@ void ListsWindow::placeNearTopRight()
 void ListsWindow::fillLists()
 {
     for (std::size_t i = 0; i < m_lists.size(); ++i)
-        m_lists[i]->addItems(numberLines(lists::numberLists[i].base));
+        m_lists[i]->addItems(numberLines(numberSystems[i].base));
 }
 
 void ListsWindow::selectSameNumber()
 {
-    const QListWidgetItem *binary = selectedLine(m_binaryList);
-    selectRow(m_octalList, binary ? m_binaryList->row(binary) : -1);
-    const QListWidgetItem *octal = selectedLine(m_octalList);
-    selectRow(m_hexadecimalList, octal ? m_octalList->row(octal) : -1);
+    for (std::size_t i = 1; i < m_lists.size(); ++i) {
+        const QListWidgetItem *before = selectedLine(m_lists[i - 1]);
+        selectRow(m_lists[i], before ? m_lists[i - 1]->row(before) : -1);
+    }
     refreshListTips();
 }
 
@@ -149,20 +145,18 @@ void ListsWindow::refreshListTips()
     const Language &language = m_host.language();
     for (std::size_t i = 0; i < m_lists.size(); ++i) {
         const QListWidgetItem *selected = selectedLine(m_lists[i]);
-        m_lists[i]->setToolTip(language.text(lists::context, lists::numberLists[i].tipPrefix)
+        m_lists[i]->setToolTip(language.text(numberSystemContext, numberSystems[i].listTip)
                                + (selected ? selected->text() : QString()));
     }
 }
 
-void ListsWindow::sendLine(int list)
+void ListsWindow::sendLine(std::size_t list)
 {
-    const QListWidgetItem *selected = selectedLine(m_lists[static_cast<std::size_t>(list)]);
+    const QListWidgetItem *selected = selectedLine(m_lists[list]);
     if (!selected)
         return;
-    const QString line =
-        m_host.language().text(lists::context,
-                               lists::numberLists[static_cast<std::size_t>(list)].sentLabel)
-        + selected->text();
+    const QString line = m_host.language().text(numberSystemContext, numberSystems[list].sentLabel)
+                         + selected->text();
     m_host.appendToTemporaryList(line);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "windows/common/companion_window.h"
+#include "windows/common/number_systems.h"
 
 #include <array>
 
@@ -30,17 +31,13 @@ private:
 
     void selectSameNumber();
     void refreshListTips();
-    void sendLine(int list);
+    void sendLine(std::size_t list);
 
-    QGroupBox *m_binaryFrame = nullptr;
-    QListWidget *m_binaryList = nullptr;
-    QGroupBox *m_octalFrame = nullptr;
-    QListWidget *m_octalList = nullptr;
-    QGroupBox *m_hexadecimalFrame = nullptr;
-    QListWidget *m_hexadecimalList = nullptr;
+    // One of each a system, in the order of numberSystems.
+    std::array<QGroupBox *, numberSystems.size()> m_frames{};
+    std::array<QListWidget *, numberSystems.size()> m_lists{};
     QGroupBox *m_optionsFrame = nullptr;
     QCheckBox *m_onTopBox = nullptr;
-    std::array<QListWidget *, 3> m_lists{};
 };
 
 } // namespace radixon

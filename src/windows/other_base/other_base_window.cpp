@@ -1,10 +1,10 @@
 #include "windows/other_base/other_base_window.h"
 
 #include "windows/common/layout.h"
-#include "windows/common/number_text.h"
+#include "windows/common/typed_numbers.h"
 #include "windows/other_base/other_base_names.h"
 #include "windows/other_base/other_base_texts.h"
-#include "windows/other_base/to_base.h"
+#include "windows/other_base/to_base_working.h"
 
 #include <QGroupBox>
 #include <QLabel>

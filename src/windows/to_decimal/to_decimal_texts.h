@@ -4,8 +4,6 @@
 #include "windows/common/window_texts.h"
 #include "windows/to_decimal/to_decimal_names.h"
 
-#include <array>
-
 namespace radixon::to_decimal {
 
 // The catalogues' context of every text below.
@@ -25,12 +23,5 @@ inline constexpr TextRow texts[] = {
     {name::numberField, TextRole::ToolTip,
      QT_TRANSLATE_NOOP("ToDecimalWindow", "Enter number and press [Calculate] or Enter")},
 };
-
-// The entries of the system list, by index; the index chooses the conversion.
-inline constexpr std::array<const char *, 3> systems{{
-    QT_TRANSLATE_NOOP("ToDecimalWindow", "Binary"),
-    QT_TRANSLATE_NOOP("ToDecimalWindow", "Octal"),
-    QT_TRANSLATE_NOOP("ToDecimalWindow", "Hexademical"),
-}};
 
 } // namespace radixon::to_decimal

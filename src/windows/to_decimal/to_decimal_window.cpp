@@ -1,9 +1,10 @@
 #include "windows/to_decimal/to_decimal_window.h"
 
 #include "windows/common/layout.h"
-#include "windows/to_decimal/decimal_text.h"
+#include "windows/common/number_systems.h"
 #include "windows/to_decimal/to_decimal_names.h"
 #include "windows/to_decimal/to_decimal_texts.h"
+#include "windows/to_decimal/to_decimal_working.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -21,8 +22,10 @@ ToDecimalWindow::ToDecimalWindow(CompanionHost &host)
     createControls();
     finishCreation(m_calculateButton);
     offerWorking(m_resultField, {m_systemList, m_numberField});
-    m_workingOffer->setExerciseChoice(
-        [this] { return exerciseToDecimal(systemBase(m_systemList->currentIndex()).value_or(2)); });
+    m_workingOffer->setExerciseChoice([this] {
+        const NumberSystem *system = numberSystemAt(m_systemList->currentIndex());
+        return exerciseToDecimal(system ? system->base : 2);
+    });
 }
 
 void ToDecimalWindow::createControls()
@@ -84,8 +87,8 @@ void ToDecimalWindow::languageSwitched()
 void ToDecimalWindow::fillSystems()
 {
     m_systemList->clear();
-    for (const char *system : to_decimal::systems)
-        m_systemList->addItem(language().text(to_decimal::context, system));
+    for (const NumberSystem &system : numberSystems)
+        m_systemList->addItem(language().text(numberSystemContext, system.name));
     m_systemList->setCurrentIndex(0);
 }
 

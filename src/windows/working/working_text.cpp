@@ -1,6 +1,7 @@
 #include "windows/working/working_text.h"
 
 #include "conversion/to_radix.h"
+#include "windows/common/number_systems.h"
 #include "windows/working/working_model.h"
 #include "windows/working/working_texts.h"
 
@@ -30,6 +31,10 @@ struct Writer {
     const QString &point;
 
     QString tr(const char *source) const { return language.text(working::context, source); }
+    QString ofSystem(const char *source) const
+    {
+        return language.text(numberSystemContext, source);
+    }
     QString decimal(const std::string &number) const { return decimalText(number, point); }
     QString quoted(const QString &typed) const
     {
@@ -48,13 +53,6 @@ QString joinedDigits(const std::vector<std::uint8_t> &digits, std::uint8_t base)
     for (const std::uint8_t digit : digits)
         written << text(radixDigit(digit));
     return written.join(base >= firstSpacedBase ? QStringLiteral(" ") : QString());
-}
-
-const working::SystemTexts &systemOf(int base)
-{
-    const auto *found = std::find_if(std::begin(working::systems), std::end(working::systems),
-                                     [base](const auto &s) { return s.base == base || !s.base; });
-    return *found;
 }
 
 // "0 and 1", "0 to 7", "0 to 9 and A to F".
@@ -106,11 +104,11 @@ WorkingLines divisionLines(const Writer &w, const DivisionWorking &division)
 {
     const int base = division.base();
     const QString number = w.decimal(toString(division.value()));
-    const working::SystemTexts &system = systemOf(base);
+    const NumberSystem *system = numberSystemOf(base);
     WorkingLines lines;
-    lines.heading =
-        (system.base ? w.tr(system.toBase).arg(number) : w.tr(system.toBase).arg(number).arg(base))
-        + QLatin1Char('\n') + w.tr(working::divideMethod).arg(base);
+    lines.heading = (system ? w.ofSystem(system->toBaseHeading).arg(number)
+                            : w.tr(working::toOtherBase).arg(number).arg(base))
+                    + QLatin1Char('\n') + w.tr(working::divideMethod).arg(base);
     const std::vector<std::uint8_t> whole = division.digitValues();
     DigitSet used;
     for (const std::uint8_t digit : whole)
@@ -163,8 +161,10 @@ WorkingLines positionalLines(const Writer &w, const PositionalWorking &positiona
 {
     const QString digits = text(positional.digits());
     WorkingLines lines;
-    lines.heading = w.tr(systemOf(positional.base()).fromBase).arg(w.quoted(digits))
-                    + QLatin1Char('\n') + w.tr(working::positionalMethod).arg(positional.base());
+    // The engine works positionally in the named systems alone.
+    lines.heading =
+        w.ofSystem(numberSystemOf(positional.base())->fromBaseHeading).arg(w.quoted(digits))
+        + QLatin1Char('\n') + w.tr(working::positionalMethod).arg(positional.base());
     const NumberInBrief sum = positional.sumInBrief(inFull ? SIZE_MAX : lineDigits);
     lines.reading = w.tr(working::sum) + QLatin1String(": ") + briefText(sum, w.language);
     if (!sum.last.empty())

@@ -44,21 +44,9 @@ inline constexpr Column fractionColumns[] = {
     {QT_TRANSLATE_NOOP("WorkingWindow", "Next Fraction"), ColumnWidth::Measured},
 };
 
-// What the heading names, by base: the systems with a name of their own, then any base.
-struct SystemTexts {
-    int base; // 0: any other
-    const char *toBase;
-    const char *fromBase;
-};
-inline constexpr SystemTexts systems[] = {
-    {2, QT_TRANSLATE_NOOP("WorkingWindow", "%1 from decimal to binary (base 2)"),
-     QT_TRANSLATE_NOOP("WorkingWindow", "%1 from binary (base 2) to decimal")},
-    {8, QT_TRANSLATE_NOOP("WorkingWindow", "%1 from decimal to octal (base 8)"),
-     QT_TRANSLATE_NOOP("WorkingWindow", "%1 from octal (base 8) to decimal")},
-    {16, QT_TRANSLATE_NOOP("WorkingWindow", "%1 from decimal to hexadecimal (base 16)"),
-     QT_TRANSLATE_NOOP("WorkingWindow", "%1 from hexadecimal (base 16) to decimal")},
-    {0, QT_TRANSLATE_NOOP("WorkingWindow", "%1 from decimal to base %2"), nullptr},
-};
+// The heading of a base without a name of its own; the systems with one have theirs.
+inline constexpr const char *toOtherBase =
+    QT_TRANSLATE_NOOP("WorkingWindow", "%1 from decimal to base %2");
 
 // The fraction's table, made only for a number with a fraction, is named for screen readers.
 inline constexpr const char *fractionPart = QT_TRANSLATE_NOOP("WorkingWindow", "Fractional part");

@@ -1,6 +1,6 @@
-#include "windows/other_base/to_base.h"
+#include "windows/other_base/to_base_working.h"
 
-#include "windows/common/number_text.h"
+#include "windows/common/typed_numbers.h"
 
 namespace radixon {
 

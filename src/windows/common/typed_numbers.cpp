@@ -1,4 +1,6 @@
-#include "windows/common/number_text.h"
+#include "windows/common/typed_numbers.h"
+
+#include "windows/common/number_systems.h"
 
 #include "conversion/decimal.h"
 #include "conversion/to_radix.h"
@@ -36,12 +38,12 @@ QString previewLine(const QString &text, const QLocale &locale)
     // Parsed once rather than per base: the result is the same and typing stays cheap.
     const std::optional<Decimal> value = parseDecimal(text.toStdString(), separatorOf(locale));
     QString line;
-    for (const std::uint8_t base : {2, 8, 16}) {
-        if (base != 2)
+    for (const NumberSystem &system : numberSystems) {
+        if (&system != &numberSystems.front())
             line += QLatin1String(" - ");
         if (!value)
             continue;
-        if (const std::optional<std::string> digits = toRadix(*value, base))
+        if (const std::optional<std::string> digits = toRadix(*value, system.base))
             line += QString::fromStdString(*digits);
     }
     return line;

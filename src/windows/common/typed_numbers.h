@@ -24,7 +24,7 @@ std::optional<std::uint8_t> baseFromText(const QString &text, const QLocale &loc
 std::optional<ConversionFailure> baseTextFailure(const QString &text,
                                                  const QLocale &locale = QLocale());
 
-// The live line under the main window's result: the number in bases 2, 8 and 16,
+// The live line under the main window's result: the number in each of numberSystems,
 // joined by " - "; a conversion that fails leaves its part empty.
 QString previewLine(const QString &text, const QLocale &locale = QLocale());
 
