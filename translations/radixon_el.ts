@@ -550,7 +550,7 @@ It comes without any warranty; you use it at your own risk.</source>
     </message>
 </context>
 <context>
-    <name>WorkingOffer</name>
+    <name>WorkingSource</name>
     <message>
         <source>Show The Working</source>
         <translation>Εμφάνιση Βημάτων</translation>

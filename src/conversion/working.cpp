@@ -64,13 +64,13 @@ mpz_class shifted(unsigned value, std::size_t bits)
     return result;
 }
 
-constexpr std::size_t kept = PositionalWorking::briefDigits;
+constexpr std::size_t endDigits = PositionalWorking::briefDigits;
 
 std::string lastDigits(const mpz_class &number)
 {
     std::string last = std::to_string(mpz_fdiv_ui(number.get_mpz_t(), 1000000));
-    static_assert(kept == 6, "the modulus keeps six digits");
-    return last.insert(0, kept - last.size(), '0');
+    static_assert(endDigits == 6, "the modulus keeps six digits");
+    return last.insert(0, endDigits - last.size(), '0');
 }
 
 // Exact, and slow for long numbers: their leading digits by a division as long as they.
@@ -81,7 +81,7 @@ NumberInBrief inBriefExactly(const mpz_class &number)
     mpz_ui_pow_ui(power.get_mpz_t(), 10, length - 1);
     if (number < power)
         --length;
-    mpz_ui_pow_ui(power.get_mpz_t(), 10, length - kept);
+    mpz_ui_pow_ui(power.get_mpz_t(), 10, length - endDigits);
     return {mpz_class(number / power).get_str(), lastDigits(number), length};
 }
 
@@ -89,17 +89,17 @@ NumberInBrief inBriefExactly(const mpz_class &number)
 // quotient lies within its rounding error of a whole number; then the slow way.
 NumberInBrief inBrief(const mpz_class &number, std::size_t maxLength)
 {
-    maxLength = std::max(maxLength, 2 * kept);
+    maxLength = std::max(maxLength, 2 * endDigits);
     const std::size_t estimate = mpz_sizeinbase(number.get_mpz_t(), 10); // or one more
     if (estimate - 1 <= maxLength) { // at most one digit too long: written out
         std::string whole = number.get_str();
         if (whole.size() <= maxLength)
             return {whole, {}, whole.size()};
-        return {whole.substr(0, kept), whole.substr(whole.size() - kept), whole.size()};
+        return {whole.substr(0, endDigits), whole.substr(whole.size() - endDigits), whole.size()};
     }
     constexpr mp_bitcnt_t precision = 192;
     mpf_class quotient(number, precision), power(10, precision);
-    mpf_pow_ui(power.get_mpf_t(), power.get_mpf_t(), estimate - kept);
+    mpf_pow_ui(power.get_mpf_t(), power.get_mpf_t(), estimate - endDigits);
     quotient /= power;
     std::size_t length = estimate;
     if (quotient < 100000) { // the estimate was one too many

@@ -34,7 +34,7 @@
 
 namespace radixon {
 
-MainWindow::MainWindow(Dialogs &dialogs, Copy copy, const Language &language, QWidget *parent)
+MainWindow::MainWindow(Dialogs &dialogs, Height height, const Language &language, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                           | Qt::WindowCloseButtonHint),
@@ -50,7 +50,7 @@ MainWindow::MainWindow(Dialogs &dialogs, Copy copy, const Language &language, QW
     connectSignals();
     arrangeTabOrder();
 
-    setClientSize(this, {clientWidth, closedHeight + (copy == Copy::Second ? 1 : 0)});
+    setClientSize(this, {clientWidth, closedHeight + (height == Height::OnePixelTaller ? 1 : 0)});
     // The language box is ticked for the language it ticks; English starts with it cleared.
     {
         const QSignalBlocker quiet(m_languageBox);
@@ -98,10 +98,10 @@ void MainWindow::createControls()
     m_previewField->setPalette(preview);
     m_aboutPicture->setPixmap(programIcon(32));
     m_aboutPicture->installEventFilter(this);
-    m_workingOffer =
-        new WorkingOffer(*this, m_resultField, {m_systemList, m_numberField, m_previewField},
-                         WorkingOffer::Shortcut::ThroughBinary);
-    m_workingOffer->setExerciseChoice([this] { return exerciseToBase(selectedBase()); });
+    m_workingSource =
+        new WorkingSource(*this, m_resultField, {m_systemList, m_numberField, m_previewField},
+                          WorkingSource::Shortcut::ThroughBinary);
+    m_workingSource->setExerciseChoice([this] { return exerciseToBase(selectedBase()); });
 
     createOptionsPanel();
 }
@@ -209,7 +209,7 @@ void MainWindow::calculate()
         // another number; the working tells why.
         Working working = decimalTextWorking(input, selectedBase());
         m_resultField->setText(resultOf(working));
-        m_workingOffer->setWorking(std::move(working));
+        m_workingSource->setWorking(std::move(working));
         if (!m_resultField->text().isEmpty()) // a result is never empty
             appendResultLine();
     }
@@ -263,16 +263,16 @@ TemporaryListWindow &MainWindow::temporaryList()
     return *m_companions.show<TemporaryListWindow>();
 }
 
-void MainWindow::showWorking(WorkingOffer &offer)
+void MainWindow::showWorking(WorkingSource &source)
 {
     auto *working = m_companions.show<WorkingWindow>();
-    working->follow(offer);
+    working->follow(source);
     working->raise();
 }
 
-void MainWindow::showPractice(WorkingOffer &offer)
+void MainWindow::showPractice(WorkingSource &source)
 {
-    m_companions.show<PracticeWindow>()->follow(offer);
+    m_companions.show<PracticeWindow>()->follow(source);
 }
 
 void MainWindow::updatePreview() { m_previewField->setText(previewLine(m_numberField->text())); }
@@ -303,7 +303,7 @@ void MainWindow::switchLanguage(bool ticked)
 void MainWindow::applyLanguage()
 {
     applyTexts(this, main_window::context, main_window::texts, language());
-    m_workingOffer->setLanguage(language());
+    m_workingSource->setLanguage(language());
     std::vector<TextRow> boxCaptions;
     for (const CompanionEntry &entry : companionList) {
         if (entry.boxName)

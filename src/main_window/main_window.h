@@ -33,11 +33,11 @@ public:
     static constexpr int openHeight = 368;
     static constexpr int clientWidth = 190;
 
-    // A second copy of the program starts one pixel taller.
-    enum class Copy { First, Second };
+    // A second copy of the program starts one pixel taller, which tells the two apart.
+    enum class Height { Usual, OnePixelTaller };
 
     // Greek, unless another language is asked for.
-    explicit MainWindow(Dialogs &dialogs, Copy copy = Copy::First,
+    explicit MainWindow(Dialogs &dialogs, Height height = Height::Usual,
                         const Language &language = Language::greek(), QWidget *parent = nullptr);
     ~MainWindow() override;
 
@@ -51,8 +51,8 @@ public:
     Dialogs &dialogs() override { return m_dialogs; }
     void companionUnloading(const CompanionWindow &window) override;
     void appendToTemporaryList(const QString &line) override;
-    void showWorking(WorkingOffer &offer) override;
-    void showPractice(WorkingOffer &offer) override;
+    void showWorking(WorkingSource &source) override;
+    void showPractice(WorkingSource &source) override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -102,7 +102,7 @@ private:
     QPushButton *m_calculateButton = nullptr;
     QLabel *m_aboutPicture = nullptr;
     QCheckBox *m_optionsBox = nullptr;
-    WorkingOffer *m_workingOffer = nullptr;
+    WorkingSource *m_workingSource = nullptr;
 
     QGroupBox *m_optionsPanel = nullptr;
     // By row of the companion list; none for About.

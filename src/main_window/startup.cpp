@@ -131,7 +131,7 @@ std::unique_ptr<MainWindow> startMainWindow(Dialogs &dialogs, const SingleInstan
                                             const Language &language)
 {
     if (!instance.anotherCopyRunning())
-        return std::make_unique<MainWindow>(dialogs, MainWindow::Copy::First, language);
+        return std::make_unique<MainWindow>(dialogs, MainWindow::Height::Usual, language);
     if (!dialogs.askYesNo(nullptr, QString::fromUtf8(main_window::anotherCopyTitle),
                           QString::fromUtf8(main_window::anotherCopyQuestion)))
         return nullptr;
@@ -139,7 +139,8 @@ std::unique_ptr<MainWindow> startMainWindow(Dialogs &dialogs, const SingleInstan
     // A second copy is centred with the size it was designed with, options panel in
     // view, and then stands one window width further right, so that it does not
     // hide the first.
-    auto window = std::make_unique<MainWindow>(dialogs, MainWindow::Copy::Second, language);
+    auto window =
+        std::make_unique<MainWindow>(dialogs, MainWindow::Height::OnePixelTaller, language);
     const QSize client = window->size().shrunkBy(frameMargins(window.get()));
     const QSize frame = window->frameGeometry().size() - client;
     const QSize designed = QSize(MainWindow::clientWidth, MainWindow::openHeight) + frame;

@@ -31,7 +31,6 @@ struct Rect {
     {
         return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
     }
-    friend bool operator!=(const Rect &a, const Rect &b) { return !(a == b); }
 };
 
 // Bounding rectangle of both, empty operands included.

@@ -123,7 +123,7 @@ bool MagneticDock::isCarriedBy(const Entry &entry, WindowId moved) const
 // an earlier one.
 void MagneticDock::snapAgainst(const Rect &rc, const Rect &r, int &dx, int &dy) const
 {
-    const int s = m_snapWidth;
+    const int s = snapDistance;
     if (rc.top < r.bottom + s && rc.bottom > r.top - s) {
         if (const std::optional<int> shift = edgeShift(rc.left, rc.right, r.left, r.right, s))
             dx = *shift;

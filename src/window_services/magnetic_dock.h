@@ -22,6 +22,9 @@ public:
     };
 
     explicit MagneticDock(WindowSystem &system);
+    // Edges nearer than this, in pixels, snap together.
+    static constexpr int snapDistance = 10;
+
     MagneticDock(const MagneticDock &) = delete;
     MagneticDock &operator=(const MagneticDock &) = delete;
 
@@ -29,8 +32,6 @@ public:
     bool removeWindow(WindowId window);
     // Glues every window whose parent, or a glued sibling, it touches.
     void checkGlueing();
-    int snapWidth() const { return m_snapWidth; }
-    void setSnapWidth(int pixels) { m_snapWidth = pixels; }
 
     static bool isTouching(const Rect &a, const Rect &b);
 
@@ -56,7 +57,6 @@ private:
     Rect m_workArea; // as of the last move start
     Point m_startCursor;
     Point m_grab;
-    int m_snapWidth = 10;
 };
 
 } // namespace radixon

@@ -59,7 +59,7 @@ QtMagneticDock::~QtMagneticDock()
         if (it.value())
             it.key()->removeEventFilter(this);
     }
-    for (const MagneticDock::Entry &entry : m_core.windows()) {
+    for (const MagneticDock::Entry &entry : m_dock.windows()) {
         if (QWidget *w = m_system.widget(entry.window))
             w->removeEventFilter(this);
     }
@@ -71,7 +71,7 @@ bool QtMagneticDock::addWindow(QWidget *window, QWidget *parent)
         return false;
     const WindowId id = QtWindowSystem::idOf(window);
     m_system.track(window);
-    if (!m_core.addWindow(id, parent ? QtWindowSystem::idOf(parent) : WindowId{0})) {
+    if (!m_dock.addWindow(id, parent ? QtWindowSystem::idOf(parent) : WindowId{0})) {
         m_system.forget(id);
         return false;
     }
@@ -97,21 +97,19 @@ bool QtMagneticDock::removeWindow(QWidget *window)
 
 void QtMagneticDock::forgetWindow(WindowId id)
 {
-    m_core.removeWindow(id);
+    m_dock.removeWindow(id);
     m_system.forget(id);
     m_places.remove(id);
 }
 
-void QtMagneticDock::checkGlueing() { m_core.checkGlueing(); }
-
 bool QtMagneticDock::isRegistered(const QWidget *window) const
 {
-    return window && m_core.isRegistered(QtWindowSystem::idOf(window));
+    return window && m_dock.isRegistered(QtWindowSystem::idOf(window));
 }
 
 bool QtMagneticDock::isGlued(const QWidget *window) const
 {
-    return window && m_core.isGlued(QtWindowSystem::idOf(window));
+    return window && m_dock.isGlued(QtWindowSystem::idOf(window));
 }
 
 void QtMagneticDock::enableDragAnywhere(QWidget *window, const std::vector<QWidget *> &surfaces)
@@ -133,7 +131,7 @@ void QtMagneticDock::enableDragAnywhere(QWidget *window, const std::vector<QWidg
 void QtMagneticDock::beginMove(QWidget *window)
 {
     if (isRegistered(window))
-        m_core.beginMove(QtWindowSystem::idOf(window));
+        m_dock.beginMove(QtWindowSystem::idOf(window));
 }
 
 // Unregistered windows are not snapped: the rectangle just follows the cursor.
@@ -141,7 +139,7 @@ void QtMagneticDock::moveTo(QWidget *window, QRect proposed)
 {
     Rect rc = toRect(proposed);
     if (isRegistered(window))
-        m_core.moving(QtWindowSystem::idOf(window), rc);
+        m_dock.moving(QtWindowSystem::idOf(window), rc);
     if (QPoint(rc.left, rc.top) != window->frameGeometry().topLeft())
         window->move(rc.left, rc.top);
 }
@@ -174,7 +172,7 @@ void QtMagneticDock::endDrag()
     const bool registered = isRegistered(m_drag.window);
     m_drag = Drag{};
     if (registered)
-        m_core.endMove();
+        m_dock.endMove();
 }
 
 bool QtMagneticDock::startDragFromPress(QWidget *surface, QEvent *event)
@@ -206,7 +204,7 @@ bool QtMagneticDock::eventFilter(QObject *watched, QEvent *event)
     case QEvent::WindowStateChange:
         // Minimising hides the glued windows' parent, restoring brings it back.
         if (watched->isWidgetType() && isRegistered(static_cast<QWidget *>(watched)))
-            m_core.checkGlueing();
+            m_dock.checkGlueing();
         break;
     default:
         break;
@@ -251,7 +249,7 @@ void QtMagneticDock::replayWindowManagerMove(QWidget *window, const QRect &from,
     m_replaying = true;
     {
         const QtWindowSystem::Override start(m_system, from.topLeft(), std::make_pair(id, from));
-        m_core.beginMove(id);
+        m_dock.beginMove(id);
     }
     {
         const QtWindowSystem::Override end(m_system, to.topLeft());
@@ -259,7 +257,7 @@ void QtMagneticDock::replayWindowManagerMove(QWidget *window, const QRect &from,
             moveTo(window, to);
     }
     if (guard)
-        m_core.endMove();
+        m_dock.endMove();
     m_replaying = false;
 }
 

@@ -26,7 +26,6 @@ public:
 
     bool addWindow(QWidget *window, QWidget *parent = nullptr);
     bool removeWindow(QWidget *window);
-    void checkGlueing();
 
     // A press of any mouse button on the window's own surface or on one of the
     // listed frames drags the window; presses on other controls do not.
@@ -38,7 +37,6 @@ public:
 
     bool isRegistered(const QWidget *window) const;
     bool isGlued(const QWidget *window) const;
-    const MagneticDock &core() const { return m_core; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -65,7 +63,7 @@ private:
     void forgetWindow(WindowId id);
 
     QtWindowSystem m_system;
-    MagneticDock m_core{m_system};
+    MagneticDock m_dock{m_system};
     QHash<WindowId, KnownPlace> m_places;
     QHash<QObject *, QPointer<QWidget>> m_surfaces; // surface -> its window
     Drag m_drag;

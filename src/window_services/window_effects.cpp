@@ -85,9 +85,9 @@ public:
 private:
     void showFrame(int frame)
     {
-        if (!m_window || frame == m_shown)
+        if (!m_window || frame == m_frameShown)
             return;
-        m_shown = frame;
+        m_frameShown = frame;
         applyShape(m_window, effectRect(m_direction, frame, m_width, m_height, m_steps));
     }
 
@@ -96,7 +96,7 @@ private:
     int m_steps; // also the last frame's number
     int m_width;
     int m_height;
-    int m_shown = -1;
+    int m_frameShown = -1;
     bool m_active = true;
     EffectFinished m_onFinished;
     QTimeLine m_timeLine;
@@ -127,13 +127,5 @@ void playEffect(QWidget *window, EffectDirection direction, int frameDelayMs, in
 }
 
 bool isEffectRunning(const QWidget *window) { return window && runnerOf(window); }
-
-void finishEffect(QWidget *window)
-{
-    if (!window)
-        return;
-    if (EffectRunner *running = runnerOf(window))
-        running->finish();
-}
 
 } // namespace radixon

@@ -21,7 +21,5 @@ void playEffect(QWidget *window, EffectDirection direction, int frameDelayMs = 1
                 EffectFinished onFinished = {});
 
 bool isEffectRunning(const QWidget *window);
-// Jumps to the last frame of a running effect and reports it as finished.
-void finishEffect(QWidget *window);
 
 } // namespace radixon

@@ -394,7 +394,7 @@ private slots:
         const Language *test = Language::find(QStringLiteral("xx"));
         QVERIFY(test);
         Language::setStartLanguage(*test);
-        window = std::make_unique<MainWindow>(*dialogs, MainWindow::Copy::First, *test);
+        window = std::make_unique<MainWindow>(*dialogs, MainWindow::Height::Usual, *test);
         window->show();
         box(main_window::name::optionsBox)->setChecked(true);
         box(main_window::name::showAllBox)->setChecked(true);

@@ -62,6 +62,20 @@ bool placeAt(QWidget *w, QPoint frameTopLeft)
     return QTest::qWaitFor(placed, xTimeout);
 }
 
+// Presses on the window's title bar, whoever draws it, and moves the mouse by `travel`
+// in six steps; the button stays down.
+void dragTitleBar(const QWidget *w, QPoint travel, bool systemFrames)
+{
+    const QRect frame = w->frameGeometry();
+    const QPoint grip = systemFrames
+                            ? QPoint(frame.left() + 60, (frame.top() + w->geometry().top()) / 2)
+                            : titleBarOf(w)->mapToGlobal(QPoint(30, 6));
+    for (int step = 0; step <= 6; ++step) {
+        const QPoint p = grip + travel * step / 6;
+        xdotool(u"mousemove %1 %2 %3"_s.arg(p.x()).arg(p.y()).arg(step ? u""_s : u"mousedown 1"_s));
+    }
+}
+
 } // namespace
 
 class TestWindowFramesX11 : public QObject, protected test::MainWindowSession {
@@ -72,16 +86,20 @@ class TestWindowFramesX11 : public QObject, protected test::MainWindowSession {
     QPoint m_start;
 
     // The main window at its start place, and the to-decimal window glued to its right.
-    QPointer<QWidget> openGluedPair()
+    // The to-decimal window, dragged by the user until it snaps to the main window's
+    // right edge, which glues it.
+    QPointer<QWidget> openGluedPair(bool systemFrames)
     {
         if (!openMainWindow() || !placeAt(window.get(), m_start))
             return nullptr;
         box(main_window::name::toDecimalBox)->setChecked(true);
         QWidget *c = settled(to_decimal::name::window);
-        if (!c || !placeAt(c, window->frameGeometry().topRight() + QPoint(1, 0)))
+        if (!c || !placeAt(c, window->frameGeometry().topRight() + QPoint(40, 0)))
             return nullptr;
-        window->dock().checkGlueing();
-        return window->dock().isGlued(c) ? c : nullptr;
+        dragTitleBar(c, {-36, 0}, systemFrames);
+        xdotool(u"mouseup 1"_s);
+        const bool glued = QTest::qWaitFor([&] { return window->dock().isGlued(c); }, xTimeout);
+        return glued ? c : nullptr;
     }
 private slots:
     void initTestCase()
@@ -118,20 +136,13 @@ private slots:
     {
         QFETCH(bool, systemFrames);
         setSystemFrames(systemFrames);
-        QPointer<QWidget> companion = openGluedPair();
+        QPointer<QWidget> companion = openGluedPair(systemFrames);
         QVERIFY(companion && !titleBarOf(window.get()) == systemFrames);
         for (int round = 0; round < 2; ++round) { // the second from where the first snapped
             const QRect frame = window->frameGeometry();
             const QPoint offset = companion->frameGeometry().topLeft() - frame.topLeft();
-            const QPoint grip = systemFrames ? QPoint(frame.left() + 60,
-                                                      (frame.top() + window->geometry().top()) / 2)
-                                             : titleBarOf(window.get())->mapToGlobal(QPoint(30, 6));
             const QPoint travel(m_area.left() + 6 - frame.left(), 40);
-            for (int step = 0; step <= 6; ++step) { // pressed on the grip, then six steps
-                const QPoint p = grip + travel * step / 6;
-                xdotool(u"mousemove %1 %2 %3"_s.arg(p.x()).arg(p.y()).arg(step ? u""_s
-                                                                               : u"mousedown 1"_s));
-            }
+            dragTitleBar(window.get(), travel, systemFrames);
             if (!systemFrames) {
                 QTRY_COMPARE_WITH_TIMEOUT(xTopLeft(window.get()).x(), m_area.left(), xTimeout);
                 QTRY_COMPARE_WITH_TIMEOUT(xTopLeft(companion) - xTopLeft(window.get()), offset,

@@ -5,7 +5,7 @@
 #include "window_services/qt_magnetic_dock.h"
 #include "windows/common/companion_host.h"
 #include "windows/common/dialogs.h"
-#include "windows/common/working_offer.h"
+#include "windows/common/working_source.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -65,7 +65,7 @@ public:
     QStringList unloading;           // the window of every companionUnloading call, in order
     QStringList appendedLines;       // every line sent to the temporary list, in order
     QList<QWidget *> workingAskedBy; // the window of every showWorking call
-    QPointer<WorkingOffer> lastWorkingShown;
+    QPointer<WorkingSource> lastWorkingShown;
 
     FakeHost()
     {
@@ -85,12 +85,12 @@ public:
     Dialogs &dialogs() override { return fakeDialogs; }
     void companionUnloading(const CompanionWindow &w) override { unloading << w.objectName(); }
     void appendToTemporaryList(const QString &line) override { appendedLines << line; }
-    void showWorking(WorkingOffer &offer) override
+    void showWorking(WorkingSource &source) override
     {
-        workingAskedBy << offer.window();
-        lastWorkingShown = &offer;
+        workingAskedBy << source.window();
+        lastWorkingShown = &source;
     }
-    void showPractice(WorkingOffer &) override {}
+    void showPractice(WorkingSource &) override {}
 };
 
 } // namespace radixon::test

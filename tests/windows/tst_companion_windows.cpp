@@ -87,14 +87,14 @@ class TestCompanionWindows : public QObject {
     QPointer<CompanionWindow> window;
     QTemporaryDir folder;
 
-    // Loads the window as the main window does and waits until it is in full view.
+    // Loads the window as the main window does and waits until it is active; its opening
+    // effect runs on, as it does for a user who acts at once.
     template <class Window = CompanionWindow>
     Window *open(const CompanionEntry &which = companionEntry<Window>(), bool greek = false)
     {
         host->greekFlag = greek;
         window = which.create(*host);
         window->load();
-        finishEffect(window);
         window->activateWindow();
         return QTest::qWaitForWindowActive(window) ? qobject_cast<Window *>(window.data())
                                                    : nullptr;
@@ -210,7 +210,7 @@ private slots:
         window = which->create(*host);
         window->load();
         QLineEdit asking(&host->main);
-        window->follow(*new WorkingOffer(*host, &asking, {})); // the working opens beside it
+        window->follow(*new WorkingSource(*host, &asking, {})); // the working opens beside it
         QWidget *handle = qobject_cast<AboutWindow *>(window) ? titleBarOf(window)
                                                               : static_cast<QWidget *>(window);
         const QPoint start = window->pos();
@@ -281,7 +281,7 @@ private slots:
         convert(first, digits, trigger);
         QCOMPARE(result(), expected);
         QFETCH(QString, told);
-        const Working &working = window->findChild<WorkingOffer *>()->working();
+        const Working &working = window->findChild<WorkingSource *>()->working();
         QVERIFY(workingLines(working, Language::english(), u"."_s).heading.contains(told));
     }
 
@@ -395,10 +395,10 @@ private slots:
         practice->load();
         test::control<QComboBox>(window, practice::name::levelList)->setCurrentIndex(1);
         QLineEdit asking(&host->main);
-        WorkingOffer offer(*host, &asking, {});
-        offer.setLanguage(host->language());
-        offer.setExerciseChoice([kind] { return ExerciseChoice{ExerciseKind(kind), 5}; });
-        practice->follow(offer);
+        WorkingSource askersWork(*host, &asking, {});
+        askersWork.setLanguage(host->language());
+        askersWork.setExerciseChoice([kind] { return ExerciseChoice{ExerciseKind(kind), 5}; });
+        practice->follow(askersWork);
         practice->setRandomSource([random = std::mt19937_64(7)](std::uint64_t n) mutable {
             return random() % n; // a run of its own, the same as above
         });

@@ -10,7 +10,7 @@ namespace radixon {
 class CompanionWindow;
 class Dialogs;
 class QtMagneticDock;
-class WorkingOffer;
+class WorkingSource;
 
 // What a companion window reaches in the main window.
 class CompanionHost {
@@ -26,10 +26,10 @@ public:
     virtual Dialogs &dialogs() = 0;
     // A companion window that unloads clears its box in the main window.
     virtual void companionUnloading(const CompanionWindow &window) = 0;
-    // Opens the working window on the offer's working, or brings it forward.
-    virtual void showWorking(WorkingOffer &offer) = 0;
-    // Opens the practice window on the offer's kind of exercise, or brings it forward.
-    virtual void showPractice(WorkingOffer &offer) = 0;
+    // Opens the working window on the source's working, or brings it forward.
+    virtual void showWorking(WorkingSource &source) = 0;
+    // Opens the practice window on the source's kind of exercise, or brings it forward.
+    virtual void showPractice(WorkingSource &source) = 0;
     // Appends a line to the temporary list, whose window is loaded first when it is not open.
     virtual void appendToTemporaryList(const QString &line) = 0;
 };

@@ -19,9 +19,9 @@ public:
     // in its own order. Called once, right after construction.
     virtual void load() = 0;
 
-    // Windows about another window (the working, practice) show what its offer holds,
+    // Windows about another window (the working, practice) show what its source holds,
     // beside it, and come on screen when first given one; the others ignore it.
-    virtual void follow(WorkingOffer &offer) { (void)offer; }
+    virtual void follow(WorkingSource &source) { (void)source; }
 
     // True from the start of the unload sequence; such a window ignores further requests.
     bool isUnloading() const { return m_unloading; }

@@ -60,8 +60,8 @@ void ConverterWindow::finishCreation(QAbstractButton *calculate)
 
 void ConverterWindow::offerWorking(QLineEdit *resultField, std::initializer_list<QWidget *> fields)
 {
-    m_workingOffer = new WorkingOffer(m_host, resultField, fields);
-    m_workingOffer->setLanguage(language());
+    m_workingSource = new WorkingSource(m_host, resultField, fields);
+    m_workingSource->setLanguage(language());
 }
 
 void ConverterWindow::beginLoad(QPoint topLeft)
@@ -96,7 +96,7 @@ void ConverterWindow::setLanguage(const Language &language)
 {
     m_language = &language;
     writeTexts();
-    m_workingOffer->setLanguage(language);
+    m_workingSource->setLanguage(language);
     languageSwitched();
 }
 

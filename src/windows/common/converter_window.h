@@ -2,7 +2,7 @@
 
 #include "windows/common/companion_window.h"
 #include "windows/common/window_texts.h"
-#include "windows/common/working_offer.h"
+#include "windows/common/working_source.h"
 
 class QAbstractButton;
 class QCheckBox;
@@ -59,7 +59,7 @@ protected:
     QCheckBox *m_onTopBox = nullptr;
     QCheckBox *m_dockBox = nullptr;
     QCheckBox *m_languageBox = nullptr;
-    WorkingOffer *m_workingOffer = nullptr;
+    WorkingSource *m_workingSource = nullptr;
 
 private:
     void beginLoad(QPoint topLeft);

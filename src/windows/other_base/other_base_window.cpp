@@ -21,7 +21,7 @@ OtherBaseWindow::OtherBaseWindow(CompanionHost &host)
     createControls();
     finishCreation(m_calculateButton);
     offerWorking(m_resultField, {m_baseField, m_numberField});
-    m_workingOffer->setExerciseChoice([this] {
+    m_workingSource->setExerciseChoice([this] {
         return exerciseToBase(baseFromText(m_baseField->text()).value_or(minExerciseBase));
     });
 }
@@ -76,7 +76,7 @@ void OtherBaseWindow::calculate()
     // another number or base; the working tells why.
     Working working = toBaseWorking(number, m_baseField->text());
     m_resultField->setText(resultOf(working));
-    m_workingOffer->setWorking(std::move(working));
+    m_workingSource->setWorking(std::move(working));
 }
 
 void OtherBaseWindow::languageSwitched() { m_baseField->setFocus(); }

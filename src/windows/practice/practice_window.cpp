@@ -28,25 +28,25 @@ constexpr int verdictLines = 3;
 // The working of an exercise as the working window shows it: the division for a number
 // written from decimal, the sum for one written in decimal, the groups of binary digits
 // for binary and octal or hexadecimal either way.
-std::pair<Working, WorkingOffer::Shortcut> workingOf(const Exercise &exercise)
+std::pair<Working, WorkingSource::Shortcut> workingOf(const Exercise &exercise)
 {
     switch (exercise.kind) {
     case ExerciseKind::BinaryToDecimal:
     case ExerciseKind::OctalToDecimal:
     case ExerciseKind::HexadecimalToDecimal:
         return {*PositionalWorking::of(exercise.question, exercise.fromBase),
-                WorkingOffer::Shortcut::None};
+                WorkingSource::Shortcut::None};
     case ExerciseKind::BinaryToOctal:
     case ExerciseKind::BinaryToHexadecimal:
         return {*DivisionWorking::of(exercise.value, exercise.toBase),
-                WorkingOffer::Shortcut::ThroughBinary};
+                WorkingSource::Shortcut::ThroughBinary};
     case ExerciseKind::OctalToBinary:
     case ExerciseKind::HexadecimalToBinary:
         return {*DivisionWorking::of(exercise.value, exercise.fromBase),
-                WorkingOffer::Shortcut::ThroughBinary};
+                WorkingSource::Shortcut::ThroughBinary};
     default:
         return {*DivisionWorking::of(exercise.value, exercise.toBase),
-                WorkingOffer::Shortcut::None};
+                WorkingSource::Shortcut::None};
     }
 }
 
@@ -152,29 +152,29 @@ void PracticeWindow::setRandomSource(RandomSource random)
 // It comes on screen in follow(), placed beside the window that asked.
 void PracticeWindow::load()
 {
-    m_exerciseWorking = new WorkingOffer(m_host, m_answerField);
+    m_exerciseWorking = new WorkingSource(m_host, m_answerField);
     m_exerciseWorking->setExerciseChoice([this] {
         return ExerciseChoice{kind(), std::uint8_t(m_baseField->value())};
     });
     setAlwaysOnTop(this, m_host.alwaysOnTop());
 }
 
-void PracticeWindow::follow(WorkingOffer &offer)
+void PracticeWindow::follow(WorkingSource &source)
 {
     // Asked again from the working of its own exercise: the exercise stays.
-    if (&offer != m_exerciseWorking) {
-        if (m_offer != &offer) {
-            if (m_offer)
-                disconnect(m_offer, nullptr, this, nullptr);
-            m_offer = &offer;
-            connect(&offer, &WorkingOffer::changed, this, &PracticeWindow::applyLanguage);
+    if (&source != m_exerciseWorking) {
+        if (m_source != &source) {
+            if (m_source)
+                disconnect(m_source, nullptr, this, nullptr);
+            m_source = &source;
+            connect(&source, &WorkingSource::changed, this, &PracticeWindow::applyLanguage);
         }
         applyLanguage();
-        choose(offer.exerciseChoice());
+        choose(source.exerciseChoice());
     }
     if (!std::exchange(m_placed, true)) {
         const QSize outer = size().grownBy(decorationMargins()); // not mapped yet
-        const Rect beside = besideOf(offer.window(), outer.width(), outer.height(), outer.width());
+        const Rect beside = besideOf(source.window(), outer.width(), outer.height(), outer.width());
         move(beside.left, beside.top);
         registerWithDock();
         playOpenEffect();
@@ -205,7 +205,7 @@ void PracticeWindow::applyLanguage()
 // The asking window's, which it follows.
 const Language &PracticeWindow::language() const
 {
-    return m_offer ? m_offer->language() : m_host.language();
+    return m_source ? m_source->language() : m_host.language();
 }
 
 void PracticeWindow::choose(ExerciseChoice choice)

@@ -2,7 +2,7 @@
 
 #include "conversion/practice.h"
 #include "windows/common/companion_window.h"
-#include "windows/common/working_offer.h"
+#include "windows/common/working_source.h"
 
 #include <QPointer>
 
@@ -27,9 +27,9 @@ public:
     // Where the numbers of the exercises come from, the system's at first; a new source
     // starts a new run of exercises, unbound to the last one.
     void setRandomSource(RandomSource random);
-    // Practises `offer`'s kind of exercise with a new exercise and takes the keyboard;
+    // Practises `source`'s kind of exercise with a new exercise and takes the keyboard;
     // the first time, opens beside its window.
-    void follow(WorkingOffer &offer) override;
+    void follow(WorkingSource &source) override;
 
 private:
     enum class State { Asking, Right, Wrong };
@@ -54,9 +54,9 @@ private:
     const Language &language() const;
 
     RandomSource m_random = systemRandomSource();
-    QPointer<WorkingOffer> m_offer;
-    // This window's own offer: the working of the exercise, once an answer was wrong.
-    WorkingOffer *m_exerciseWorking = nullptr;
+    QPointer<WorkingSource> m_source;
+    // This window's own source: the working of the exercise, once an answer was wrong.
+    WorkingSource *m_exerciseWorking = nullptr;
     std::optional<Exercise> m_exercise; // none before the first
     State m_state = State::Asking;
     AnswerCheck m_lastCheck;

@@ -22,7 +22,7 @@ ToDecimalWindow::ToDecimalWindow(CompanionHost &host)
     createControls();
     finishCreation(m_calculateButton);
     offerWorking(m_resultField, {m_systemList, m_numberField});
-    m_workingOffer->setExerciseChoice([this] {
+    m_workingSource->setExerciseChoice([this] {
         const NumberSystem *system = numberSystemAt(m_systemList->currentIndex());
         return exerciseToDecimal(system ? system->base : 2);
     });
@@ -75,7 +75,7 @@ void ToDecimalWindow::calculate()
     // another number; the working tells why.
     Working working = toDecimalWorking(m_systemList->currentIndex(), input);
     m_resultField->setText(resultOf(working));
-    m_workingOffer->setWorking(std::move(working));
+    m_workingSource->setWorking(std::move(working));
 }
 
 void ToDecimalWindow::languageSwitched()

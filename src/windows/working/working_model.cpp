@@ -71,7 +71,7 @@ void WorkingModel::show(Steps steps, const Language &language, const QString &po
     m_language = &language;
     m_point = point;
     m_markedRow = markedRow;
-    m_shown.clear();
+    m_rowTexts.clear();
     endResetModel();
 }
 
@@ -137,11 +137,11 @@ QVariant WorkingModel::data(const QModelIndex &index, int role) const
 
 const QStringList &WorkingModel::shownRow(int row) const
 {
-    auto shown = m_shown.find(row);
-    if (shown == m_shown.end()) {
-        if (m_shown.size() >= keptRows)
-            m_shown.clear();
-        shown = m_shown.emplace(row, rowTexts(row)).first;
+    auto shown = m_rowTexts.find(row);
+    if (shown == m_rowTexts.end()) {
+        if (m_rowTexts.size() >= keptRows)
+            m_rowTexts.clear();
+        shown = m_rowTexts.emplace(row, rowTexts(row)).first;
     }
     return shown->second;
 }

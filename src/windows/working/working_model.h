@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/common/working_offer.h"
+#include "windows/common/working_source.h"
 #include "windows/working/working_texts.h"
 
 #include <QAbstractTableModel>
@@ -60,7 +60,7 @@ private:
     const Language *m_language = &Language::english();
     QString m_point = QStringLiteral(".");
     int m_markedRow = -1;
-    mutable std::unordered_map<int, QStringList> m_shown;
+    mutable std::unordered_map<int, QStringList> m_rowTexts;
 };
 
 } // namespace radixon

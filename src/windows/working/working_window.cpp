@@ -103,8 +103,8 @@ void WorkingWindow::createControls()
     m_layout->addLayout(buttons);
     connect(m_copyButton, &QPushButton::clicked, this, &WorkingWindow::copyWorking);
     connect(m_practiseButton, &QPushButton::clicked, this, [this] {
-        if (m_offer)
-            m_host.showPractice(*m_offer);
+        if (m_source)
+            m_host.showPractice(*m_source);
     });
 }
 
@@ -142,18 +142,18 @@ QTableView *WorkingWindow::fractionTable()
 // best moved before it is mapped.
 void WorkingWindow::load() { setAlwaysOnTop(this, m_host.alwaysOnTop()); }
 
-void WorkingWindow::follow(WorkingOffer &offer)
+void WorkingWindow::follow(WorkingSource &source)
 {
-    if (m_offer != &offer) {
-        if (m_offer)
-            disconnect(m_offer, nullptr, this, nullptr);
-        m_offer = &offer;
-        connect(&offer, &WorkingOffer::changed, this, &WorkingWindow::showOffer);
-        connect(&offer, &WorkingOffer::withdrawn, this, &WorkingWindow::unload);
-        showOffer();
+    if (m_source != &source) {
+        if (m_source)
+            disconnect(m_source, nullptr, this, nullptr);
+        m_source = &source;
+        connect(&source, &WorkingSource::changed, this, &WorkingWindow::showSource);
+        connect(&source, &WorkingSource::withdrawn, this, &WorkingWindow::unload);
+        showSource();
     }
     // The practice's working comes beside it while the learner types on.
-    setAttribute(Qt::WA_ShowWithoutActivating, !offer.handsOverKeyboard());
+    setAttribute(Qt::WA_ShowWithoutActivating, !source.handsOverKeyboard());
     if (!m_placed) {
         // Placed from the width its content asks for, then laid out once, at the width
         // it has there: laying out the texts is the dearest part of opening.
@@ -161,7 +161,7 @@ void WorkingWindow::follow(WorkingOffer &offer)
         const QMargins edges =
             decorationMargins() + frameMargins(this) + m_layout->contentsMargins();
         const int around = edges.left() + edges.right(); // frames and margins
-        const Rect beside = besideOf(offer.window(), around + std::min(fit.width, maxContentWidth),
+        const Rect beside = besideOf(source.window(), around + std::min(fit.width, maxContentWidth),
                                      0, around + minContentWidth);
         // Narrowed to the room beside the asker, its tables scroll.
         m_widthLimit = beside.width() - around;
@@ -172,20 +172,20 @@ void WorkingWindow::follow(WorkingOffer &offer)
         playOpenEffect();
     }
     raise();
-    if (offer.handsOverKeyboard()) {
+    if (source.handsOverKeyboard()) {
         activateWindow();
         (m_table->isVisible() ? static_cast<QWidget *>(m_table) : m_copyButton)->setFocus();
     }
 }
 
-void WorkingWindow::showOffer()
+void WorkingWindow::showSource()
 {
     // Once its window has gone, the last working stays in view.
-    if (!m_offer)
+    if (!m_source)
         return;
-    m_working = m_offer->working();
-    m_language = &m_offer->language();
-    m_throughBinary = m_offer->throughBinary();
+    m_working = m_source->working();
+    m_language = &m_source->language();
+    m_throughBinary = m_source->throughBinary();
     const Language &language = *m_language;
     applyTexts(this, working::context, working::texts, language);
     const QString point = decimalPoint();
@@ -230,7 +230,7 @@ void WorkingWindow::showOffer()
 
 std::optional<WorkingStep> WorkingWindow::markedStep() const
 {
-    return m_offer ? m_offer->markedStep() : std::nullopt;
+    return m_source ? m_source->markedStep() : std::nullopt;
 }
 
 int WorkingWindow::markedIn(WorkingStep::Table table) const
@@ -391,7 +391,7 @@ void WorkingWindow::copyWorking()
 
 void WorkingWindow::giveKeyboardBack()
 {
-    QPointer<QWidget> field = m_offer ? m_offer->askingField() : nullptr;
+    QPointer<QWidget> field = m_source ? m_source->askingField() : nullptr;
     unload();
     if (field) {
         field->window()->activateWindow();

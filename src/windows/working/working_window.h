@@ -1,7 +1,7 @@
 #pragma once
 
 #include "windows/common/companion_window.h"
-#include "windows/common/working_offer.h"
+#include "windows/common/working_source.h"
 #include "windows/working/working_text.h"
 
 #include <QPointer>
@@ -31,16 +31,16 @@ public:
     explicit WorkingWindow(CompanionHost &host);
 
     void load() override;
-    // Shows `offer`'s working from now on and takes the keyboard; the first time, opens
+    // Shows `source`'s working from now on and takes the keyboard; the first time, opens
     // beside its window.
-    void follow(WorkingOffer &offer) override;
+    void follow(WorkingSource &source) override;
 
 private:
     void createControls();
-    void showOffer();
-    // The step the offer marks, if any: for a practice answer's working.
+    void showSource();
+    // The step the source marks, if any: for a practice answer's working.
     std::optional<WorkingStep> markedStep() const;
-    // The row or group of `table` that the offer marks, or -1.
+    // The row or group of `table` that the source marks, or -1.
     int markedIn(WorkingStep::Table table) const;
     bool groupsOnly() const;
     WorkingLines markedLines(WorkingLines lines) const;
@@ -68,7 +68,7 @@ private:
     void copyWorking();
     void giveKeyboardBack();
 
-    QPointer<WorkingOffer> m_offer;
+    QPointer<WorkingSource> m_source;
     // What is shown, kept when the window that offered it has gone.
     Working m_working;
     const Language *m_language = &Language::english();

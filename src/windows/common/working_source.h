@@ -22,17 +22,17 @@ class CompanionHost;
 // calculation, its language and the exercise that practises its conversion, followed as
 // they change, and the ways to open them: F2 (the working) and F3 (practice) in any of
 // its fields, and entries in its result field's context menu.
-class WorkingOffer : public QObject {
+class WorkingSource : public QObject {
     Q_OBJECT
 public:
     // The octal and hexadecimal working of the main window goes on through binary.
     enum class Shortcut { None, ThroughBinary };
 
-    WorkingOffer(CompanionHost &host, QLineEdit *resultField,
-                 std::initializer_list<QWidget *> fields, Shortcut shortcut = Shortcut::None);
-    // An offer its window shows itself, through the host: the practice's working of a
+    WorkingSource(CompanionHost &host, QLineEdit *resultField,
+                  std::initializer_list<QWidget *> fields, Shortcut shortcut = Shortcut::None);
+    // A source its window shows itself, through the host: the practice's working of a
     // wrong answer. The keyboard stays in `field`, where the learner goes on.
-    WorkingOffer(CompanionHost &host, QWidget *field);
+    WorkingSource(CompanionHost &host, QWidget *field);
 
     QWidget *window() const;
     // Whether the window shown takes the keyboard, as F2 and the menu ask it to.

@@ -1,4 +1,4 @@
-#include "windows/common/working_offer.h"
+#include "windows/common/working_source.h"
 
 #include "windows/common/companion_host.h"
 
@@ -10,55 +10,55 @@ namespace radixon {
 
 namespace {
 
-constexpr char context[] = "WorkingOffer";
-constexpr const char *menuEntry = QT_TRANSLATE_NOOP("WorkingOffer", "Show The Working");
-constexpr const char *practiseEntry = QT_TRANSLATE_NOOP("WorkingOffer", "Practise");
+constexpr char context[] = "WorkingSource";
+constexpr const char *menuEntry = QT_TRANSLATE_NOOP("WorkingSource", "Show The Working");
+constexpr const char *practiseEntry = QT_TRANSLATE_NOOP("WorkingSource", "Practise");
 constexpr const char *toolTip =
-    QT_TRANSLATE_NOOP("WorkingOffer", "F2: Show The Working · F3: Practise");
+    QT_TRANSLATE_NOOP("WorkingSource", "F2: Show The Working · F3: Practise");
 
 } // namespace
 
-WorkingOffer::WorkingOffer(CompanionHost &host, QLineEdit *resultField,
-                           std::initializer_list<QWidget *> fields, Shortcut shortcut)
+WorkingSource::WorkingSource(CompanionHost &host, QLineEdit *resultField,
+                             std::initializer_list<QWidget *> fields, Shortcut shortcut)
     : QObject(resultField), m_host(host), m_resultField(resultField), m_homeField(resultField),
       m_shortcut(shortcut)
 {
-    setObjectName(QStringLiteral("workingOffer"));
+    setObjectName(QStringLiteral("workingSource"));
     for (QWidget *field : fields)
         field->installEventFilter(this);
     m_resultField->installEventFilter(this);
     m_resultField->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_resultField, &QWidget::customContextMenuRequested, this, &WorkingOffer::showMenu);
+    connect(m_resultField, &QWidget::customContextMenuRequested, this, &WorkingSource::showMenu);
     setLanguage(*m_language);
 }
 
-WorkingOffer::WorkingOffer(CompanionHost &host, QWidget *field)
+WorkingSource::WorkingSource(CompanionHost &host, QWidget *field)
     : QObject(field), m_host(host), m_homeField(field), m_shortcut(Shortcut::None)
 {
-    setObjectName(QStringLiteral("workingOffer"));
+    setObjectName(QStringLiteral("workingSource"));
 }
 
-QWidget *WorkingOffer::window() const { return m_homeField->window(); }
+QWidget *WorkingSource::window() const { return m_homeField->window(); }
 
-QWidget *WorkingOffer::askingField() const
+QWidget *WorkingSource::askingField() const
 {
     return m_askingField ? m_askingField.data() : m_homeField;
 }
 
-void WorkingOffer::setWorking(Working working)
+void WorkingSource::setWorking(Working working)
 {
     m_working = std::move(working);
     emit changed();
 }
 
-void WorkingOffer::setMarkedWorking(Working working, Shortcut shortcut, WorkingStep marked)
+void WorkingSource::setMarkedWorking(Working working, Shortcut shortcut, WorkingStep marked)
 {
     m_shortcut = shortcut;
     m_markedStep = marked;
     setWorking(std::move(working));
 }
 
-void WorkingOffer::setLanguage(const Language &language)
+void WorkingSource::setLanguage(const Language &language)
 {
     m_language = &language;
     if (m_resultField)
@@ -66,17 +66,17 @@ void WorkingOffer::setLanguage(const Language &language)
     emit changed();
 }
 
-void WorkingOffer::setExerciseChoice(std::function<ExerciseChoice()> choice)
+void WorkingSource::setExerciseChoice(std::function<ExerciseChoice()> choice)
 {
     m_exerciseChoice = std::move(choice);
 }
 
-ExerciseChoice WorkingOffer::exerciseChoice() const
+ExerciseChoice WorkingSource::exerciseChoice() const
 {
     return m_exerciseChoice ? m_exerciseChoice() : ExerciseChoice();
 }
 
-bool WorkingOffer::eventFilter(QObject *watched, QEvent *event)
+bool WorkingSource::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
@@ -92,7 +92,7 @@ bool WorkingOffer::eventFilter(QObject *watched, QEvent *event)
     return true;
 }
 
-void WorkingOffer::showMenu(const QPoint &at)
+void WorkingSource::showMenu(const QPoint &at)
 {
     QMenu *menu = m_resultField->createStandardContextMenu();
     menu->setObjectName(QStringLiteral("resultMenu"));
