@@ -238,6 +238,11 @@ private slots:
         for (int click = 0; click < 2; ++click)
             test::clickBox(window.get(), main_window::name::onTopBox);
         QVERIFY(!isAlwaysOnTop(openWindow(about::name::window)));
+        for (const char *name :
+             {main_window::name::converterFrame, main_window::name::optionsPanel}) {
+            QWidget *panel = test::control(window.get(), name); // either drags the window
+            QVERIFY(test::dragDistance(panel, {3, panel->height() - 3}) > 40);
+        }
     }
 
     // The language box refills the systems, keeps the number and its result (texts: pictures).

@@ -56,6 +56,21 @@ inline void clickBox(const QWidget *window, const char *name)
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2)); // on the indicator
 }
 
+// Drags by the point `grip` of `surface` (or of the control there) by 30 right, 20 down;
+// returns how far the window of `surface` went.
+inline int dragDistance(QWidget *surface, QPoint grip)
+{
+    const QPoint start = surface->window()->pos();
+    if (QWidget *under = surface->childAt(grip)) // where the press lands
+        std::tie(grip, surface) = std::pair(under->mapFrom(surface, grip), under);
+    QTest::mousePress(surface, Qt::LeftButton, {}, grip);
+    QMouseEvent move(QEvent::MouseMove, {}, surface->mapToGlobal(grip + QPoint(30, 20)),
+                     Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(surface, &move);
+    QTest::mouseRelease(surface, Qt::LeftButton);
+    return (surface->window()->pos() - start).manhattanLength();
+}
+
 inline QStringList textLines(std::initializer_list<const char *> texts)
 {
     QStringList all;

@@ -213,17 +213,8 @@ private slots:
         window->follow(*new WorkingSource(*host, &asking, {})); // the working opens beside it
         QWidget *handle = qobject_cast<AboutWindow *>(window) ? titleBarOf(window)
                                                               : static_cast<QWidget *>(window);
-        const QPoint start = window->pos();
-        QPoint grip(2, handle->height() - 3);
-        if (QWidget *under = handle->childAt(grip)) // where the press lands
-            std::tie(grip, handle) = std::pair(under->mapFrom(handle, grip), under);
-        QTest::mousePress(handle, Qt::LeftButton, {}, grip);
-        QMouseEvent move(QEvent::MouseMove, {}, handle->mapToGlobal(grip + QPoint(30, 20)),
-                         Qt::NoButton, Qt::LeftButton, {});
-        QApplication::sendEvent(handle, &move);
-        QTest::mouseRelease(handle, Qt::LeftButton);
         // Give or take a snap to an edge; About follows the cursor, outside the dock.
-        QVERIFY((window->pos() - start).manhattanLength() > 40);
+        QVERIFY(test::dragDistance(handle, {2, handle->height() - 3}) > 40);
         QVERIFY(!window->close() && !window->close());
         QVERIFY(!host->dock().isRegistered(window));
         QTRY_VERIFY(window.isNull());
