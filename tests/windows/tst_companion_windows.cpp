@@ -308,9 +308,11 @@ private slots:
         row("digits times powers", toDecimalWorking(2, u"fF"_s), false,
             "fF from hexadecimal (base 16) to decimal\nEach digit times 16 to the power of its "
             "position|Sum: 255|Digit values: F = 15|!Copy");
-        row("a long sum in brief, and its digits", toDecimalWorking(2, QString(300, u'F')), false,
-            "FFFFFF…FFFFFF (300 digits) from hex|Sum: 172184…261375 (362 digits) (Copy gives it "
+        row("a sum of 201 digits in brief", toDecimalWorking(2, u'1' + QString(166, u'F')), false,
+            "1FFFFF…FFFFFF (167 digits) from hex|Sum: 153090…735231 (201 digits) (Copy gives it "
             "in full.)");
+        row("a sum of 200 digits whole", toDecimalWorking(2, QString(166, u'F')), false,
+            "Sum: 765450|!(200 digits)|!Copy gives");
         row("too large", decimalTextWorking(u"79228162514264337593543950336"_s, 16, point), false,
             "The last calculation gave no result.\n79228162514264337593543950336 is too large: "
             "the largest number converted is 79228162514264337593543950335");
