@@ -29,9 +29,9 @@ struct SystemList {
 };
 
 inline constexpr std::array<SystemList, numberSystems.size()> systemLists{{
-    {name::binaryFrame, name::binaryList, 90, 15, 4},
-    {name::octalFrame, name::octalList, 90, 1725, 6},
-    {name::hexadecimalFrame, name::hexadecimalList, 75, 3450, 7},
+    {name::binaryFrame, name::binaryList, 90, 15, 4},             // twips, then columns
+    {name::octalFrame, name::octalList, 90, 1725, 6},             // twips, then columns
+    {name::hexadecimalFrame, name::hexadecimalList, 75, 3450, 7}, // twips, then columns
 }};
 
 } // namespace radixon::lists

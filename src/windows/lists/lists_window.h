@@ -33,7 +33,7 @@ private:
     void refreshListTips();
     void sendLine(std::size_t list);
 
-    // One of each a system, in the order of numberSystems.
+    // One each per system, in the order of numberSystems.
     std::array<QGroupBox *, numberSystems.size()> m_frames{};
     std::array<QListWidget *, numberSystems.size()> m_lists{};
     QGroupBox *m_optionsFrame = nullptr;
