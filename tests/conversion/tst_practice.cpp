@@ -6,6 +6,7 @@
 
 #include <cctype>
 #include <random>
+#include <set>
 #include <tuple>
 
 using namespace radixon;
@@ -90,7 +91,8 @@ private slots:
         const bool fraction = Kind(kind) == Kind::FractionToBinary;
         const int from = kindBases[kind][0],
                   to = kindBases[kind][1] ? kindBases[kind][1] : chosenBases[level][1];
-        const std::uint64_t highest = exerciseLevels[level] - fraction;
+        const std::uint64_t highest =
+            std::array{15ull, 255ull, 4095ull, 65535ull, 4294967295ull}[level] - fraction;
         std::mt19937_64 random(kind * 5 + level);
         Exercise e;
         mpq_class value;
@@ -138,6 +140,16 @@ private slots:
             QCOMPARE(shown(checkAnswer(e, shorter)),
                      kept ? "MissingDigit " + QByteArray::number(kept) : "Empty");
         }
+    }
+
+    // The program's own random source reaches every value below its bound, and no other.
+    void systemSourceCoversItsRange()
+    {
+        const RandomSource system = systemRandomSource();
+        std::set<std::uint64_t> seen;
+        for (int i = 0; i < 200; ++i)
+            seen.insert(system(3));
+        QCOMPARE(seen, (std::set<std::uint64_t>{0, 1, 2}));
     }
 
     void handWorked_data()

@@ -177,7 +177,8 @@ private slots:
         QVERIFY(!desk.dock.isGlued(A) && desk.dock.parentOf(A) == 0);
     }
 
-    // A window beside its asker on a 1000 × 800 area: never over it, wholly inside the area.
+    // A window beside its asker on a 1000 × 800 area past a left and a top panel (the rows
+    // count from the area's corner): never over it, wholly inside the area.
     void placedBeside_data()
     {
         QTest::addColumn<Rect>("asker");
@@ -205,7 +206,10 @@ private slots:
         QFETCH(Rect, asker);
         QFETCH(QSize, size);
         QFETCH(Rect, placed);
-        QCOMPARE(placeBeside(asker, size.width(), size.height(), {0, 0, 1000, 800}, 250), placed);
+        const auto past = [](Rect r) { return r.movedTo({r.left + 60, r.top + 30}); };
+        QCOMPARE(
+            placeBeside(past(asker), size.width(), size.height(), past({0, 0, 1000, 800}), 250),
+            past(placed));
     }
 
     void effectFrames_data()
