@@ -241,8 +241,8 @@ private slots:
             "1010 from binary (base 2) to decimal");
         row("to decimal: octal by Enter", toDecimal(), "1", "777", EnterInNumber, "511",
             "777 from octal (base 8) to decimal");
-        row("to decimal: hexadecimal fF", toDecimal(), "2", "fF", ByButton, "255",
-            "fF from hexadecimal (base 16) to decimal");
+        row("to decimal: hexadecimal 9fF", toDecimal(), "2", "9fF", ByButton, "2559",
+            "9fF from hexadecimal (base 16) to decimal");
         row("to decimal: hexadecimal 1G clears the result and the steps", toDecimal(), "2", "1G",
             ByButton, "", "“G” is not a digit in base 16: its digits are 0 to 9 and A to F.");
         row("to decimal: empty number keeps the result", toDecimal(), "0", "", EnterInNumber, "1",
