@@ -143,6 +143,7 @@ private slots:
     void cleanup()
     {
         Language::setStartLanguage(Language::greek());
+        QLocale::setDefault(QLocale::c());
         QVERIFY(closeMainWindow());
     }
 
@@ -192,7 +193,6 @@ private slots:
         calculate(QStringLiteral("10"));
         systems()->setCurrentIndex(system);
         calculate(number, key, modifiers);
-        QLocale::setDefault(QLocale::c());
         QCOMPARE(field(main_window::name::resultField)->text(), expected);
         QCOMPARE(field(main_window::name::numberField)->text(), number); // Enter inserts nothing
         QVERIFY(field(main_window::name::numberField)->hasFocus());
@@ -562,15 +562,15 @@ private slots:
             "79228162514264337593543950336",
             "79228162514264337593543950336 is too large: the largest number converted is "
             "79228162514264337593543950335 (2^96 − 1).");
-        row("main window, a fraction in binary by the menu", "", "0", "12.75", true,
-            u"12.75 from decimal to binary (base 2)\nDivide by 2 "_s + divide
-                + u"The fraction 0.75: multiply by 2 repeatedly; the whole part of each "
+        row("main window, a fraction in binary by the menu, with a comma", "", "0", "12,75", true,
+            u"12,75 from decimal to binary (base 2)\nDivide by 2 "_s + divide
+                + u"The fraction 0,75: multiply by 2 repeatedly; the whole part of each "
                   "product is the next digit.\n"_s
                 + head + u"12\t6\t0\t0\n6\t3\t0\t0\n3\t1\t1\t1\n1\t0\t1\t1\n"_s
-                + u"Fraction\tFraction × Base\tDigit\tNext Fraction\n0.75\t1.5\t1\t0.5\n"
-                  "0.5\t1\t1\t0\n"_s
+                + u"Fraction\tFraction × Base\tDigit\tNext Fraction\n0,75\t1,5\t1\t0,5\n"
+                  "0,5\t1\t1\t0\n"_s
                 + upwards
-                + u", then the digits of the fraction from the first to the last: 1100.11\n"
+                + u", then the digits of the fraction from the first to the last: 1100,11\n"
                   "The result field holds the whole part only.\n"_s,
             "-5", "-5 is negative: only numbers from 0 upwards are converted.");
         row("to decimal by F2", main_window::name::toDecimalBox, "2", "fF", false,
@@ -618,6 +618,8 @@ private slots:
         QVERIFY(window->dock().isRegistered(working));
         QCOMPARE(window->dock().isGlued(working), asker == window.get());
 
+        if (number.contains(u','))
+            QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece)); // comma separator
         choose(asker, first);
         numberField->setText(number);
         QTest::keyClick(numberField, Qt::Key_Return);
@@ -646,7 +648,7 @@ private slots:
         QCOMPARE(cells->columnDescription(1),
                  QString::fromUtf8(opener == main_window::name::toDecimalBox ? "Τιμή" : "Πηλίκο"));
         QCOMPARE(cells->cellAt(0, 0)->text(QAccessible::Name),
-                 opener == main_window::name::toDecimalBox ? u"F"_s : number.section(u'.', 0, 0));
+                 opener == main_window::name::toDecimalBox ? u"F"_s : number.section(u',', 0, 0));
         if (QPointer<QWidget> gone = asker; !opener.isEmpty()) { // the working outlives it
             box(opener.constData())->setChecked(false);
             QTRY_VERIFY(gone.isNull());
