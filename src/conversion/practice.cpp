@@ -127,30 +127,26 @@ std::pair<std::uint8_t, std::uint8_t> exerciseBases(ExerciseKind kind, std::uint
     return {10, 2};
 }
 
+// The bases of each kind are written once, in exerciseBases; these look them up.
 ExerciseChoice exerciseToBase(std::uint8_t base)
 {
-    switch (base) {
-    case 2:
-        return {ExerciseKind::DecimalToBinary, base};
-    case 8:
-        return {ExerciseKind::DecimalToOctal, base};
-    case 16:
-        return {ExerciseKind::DecimalToHexadecimal, base};
-    default:
-        return {ExerciseKind::DecimalToBase, base};
+    using Kind = ExerciseKind;
+    for (const Kind kind :
+         {Kind::DecimalToBinary, Kind::DecimalToOctal, Kind::DecimalToHexadecimal}) {
+        if (exerciseBases(kind, base).second == base)
+            return {kind, base};
     }
+    return {Kind::DecimalToBase, base};
 }
 
 ExerciseChoice exerciseToDecimal(std::uint8_t base)
 {
-    switch (base) {
-    case 8:
-        return {ExerciseKind::OctalToDecimal, base};
-    case 16:
-        return {ExerciseKind::HexadecimalToDecimal, base};
-    default:
-        return {ExerciseKind::BinaryToDecimal, 2};
+    using Kind = ExerciseKind;
+    for (const Kind kind : {Kind::OctalToDecimal, Kind::HexadecimalToDecimal}) {
+        if (exerciseBases(kind, base).first == base)
+            return {kind, base};
     }
+    return {Kind::BinaryToDecimal, 2};
 }
 
 Exercise drawExercise(ExerciseKind kind, std::uint8_t base, std::size_t level,

@@ -11,6 +11,7 @@
 #include "windows/common/companion_window.h"
 #include "windows/common/dialogs.h"
 #include "windows/common/layout.h"
+#include "windows/common/number_systems.h"
 #include "windows/common/typed_numbers.h"
 #include "windows/common/web_address.h"
 #include "windows/lists/lists_window.h"
@@ -195,9 +196,14 @@ void MainWindow::showAll(bool ticked)
     m_showAllCascade.run(std::move(steps));
 }
 
+const NumberSystem *MainWindow::selectedSystem() const
+{
+    return numberSystemAt(m_systemList->currentIndex());
+}
+
 std::uint8_t MainWindow::selectedBase() const
 {
-    const NumberSystem *system = numberSystemAt(m_systemList->currentIndex());
+    const NumberSystem *system = selectedSystem();
     return system ? system->base : 0;
 }
 
@@ -218,7 +224,7 @@ void MainWindow::calculate()
 
 void MainWindow::appendResultLine()
 {
-    const NumberSystem *system = numberSystemAt(m_systemList->currentIndex());
+    const NumberSystem *system = selectedSystem();
     if (boxOf(companionEntry<TemporaryListWindow>())->isChecked()
         && !m_numberField->text().isEmpty() && system) {
         TemporaryListWindow &list = temporaryList();

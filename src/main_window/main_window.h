@@ -22,6 +22,7 @@ namespace radixon {
 
 class Dialogs;
 class NumberEntry;
+struct NumberSystem;
 class TemporaryListWindow;
 
 // The start-up window: the decimal converter above, the options panel below.
@@ -77,6 +78,8 @@ private:
     void switchLanguage(bool ticked);
     void applyLanguage();
     void fillSystems();
+    // The system chosen in the list, if any, and its base (0 for none).
+    const NumberSystem *selectedSystem() const;
     std::uint8_t selectedBase() const;
     void focusEntry();
     void showAbout();

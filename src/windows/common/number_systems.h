@@ -43,9 +43,15 @@ inline constexpr std::array<NumberSystem, 3> numberSystems{{
      QT_TRANSLATE_NOOP("NumberSystem", "%1 from hexadecimal (base 16) to decimal")},
 }};
 
-// Each is a system the engine converts to decimal.
-static_assert(bitsPerDigit(numberSystems[0].base) && bitsPerDigit(numberSystems[1].base)
-              && bitsPerDigit(numberSystems[2].base));
+static_assert(
+    [] {
+        for (const NumberSystem &system : numberSystems) {
+            if (!bitsPerDigit(system.base))
+                return false;
+        }
+        return true;
+    }(),
+    "each system is one the engine converts to decimal");
 
 // The system at `index` of a list of them, or none for an index outside it.
 inline const NumberSystem *numberSystemAt(int index)
